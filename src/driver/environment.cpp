@@ -1,0 +1,152 @@
+// Environment variables, logical extensions, the target package and paths.
+#include "driver/environment.h"
+
+#include "diag/diag.h"
+#include "driver/settings.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace driver {
+
+namespace {
+
+struct LogicalExtension {
+    const char* variable;
+    const char* defaultExtension;
+};
+
+constexpr LogicalExtension kLogicalExtensions[] = {
+    {"VORNETDC", "tdc"}, {"VORNERO", "ro"},   {"VORNERIO", "rio"}, {"VORNERIO2", "ri2"},
+    {"VORNEPTU", "ptu"}, {"VORNESEG", "seg"}, {"VORNELIS", "lis"}, {"VORNESMB", "smb"},
+    {"VORNEDEF", "def"}, {"VORNEEXC", "c"},   {"VORNEEXH", "h"},   {"VORNECPP", "cc"},
+    {"VORNEROD", "rod"}, {"VORNEDDT", "ddt"}, {"VORNEMDT", "mdt"}, {"VORNEEXI", "i"},
+};
+static_assert(std::size(kLogicalExtensions) == 16);
+
+Environment& environmentState() {
+    static Environment e;
+    return e;
+}
+
+bool readable(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file) return false;
+    std::fclose(file);
+    return true;
+}
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string currentDirectory() {
+    std::string buffer(4096, '\0');
+    while (!::getcwd(buffer.data(), buffer.size())) {
+        if (buffer.size() > (1u << 20)) return {};
+        buffer.resize(buffer.size() * 2);
+    }
+    buffer.resize(std::char_traits<char>::length(buffer.c_str()));
+    return buffer;
+}
+
+}  // namespace
+
+std::string logicalExtension(int kind) {
+    if (kind < 0 || kind >= static_cast<int>(std::size(kLogicalExtensions)))
+        return std::to_string(kind);
+    const auto& entry = kLogicalExtensions[kind];
+    if (const char* value = std::getenv(entry.variable)) return value;
+    return entry.defaultExtension;
+}
+
+void setUpEnvironment() {
+    auto& e = environmentState();
+    const char* target = std::getenv("HRUTGT");
+    if (!target) target = std::getenv("HRLTGT");
+    e.targetDirectory = target ? target : "";
+    e.targetHeaderText.clear();
+    for (const char* header : {"TP.h", "quarnel.h"}) {
+        if (e.targetDirectory.empty()) break;
+        const std::string path = e.targetDirectory + "/lib/" + header;
+        if (!readable(path)) continue;
+        e.targetHeaderText = quoted(settings().noPath ? std::string(header) : path);
+        break;
+    }
+    if (e.targetHeaderText.empty()) {
+        diag::warning("BADRUNTIM");
+        e.targetHeaderText = quoted("TP.h");
+    }
+    e.segmentConfigPath =
+        (e.targetDirectory.empty() ? std::string("/usr/vorne") : e.targetDirectory) +
+        "/vorne.segment.cnf";
+    if (const char* header = std::getenv("VORNECPPINC"); header && *header)
+        e.targetHeaderText = quoted(header);
+}
+
+const Environment& environment() { return environmentState(); }
+
+std::string getLogicalName(const char* variable, std::string_view defaultValue) {
+    if (const char* value = std::getenv(variable)) return value;
+    diag::warning("NOLOGIDEF", variable);
+    return std::string(defaultValue);
+}
+
+PathParts splitPath(std::string_view path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string_view::npos) return {{}, std::string(path)};
+    return {std::string(path.substr(0, slash + 1)), std::string(path.substr(slash + 1))};
+}
+
+NameParts splitExtension(std::string_view fileName) {
+    const auto dot = fileName.rfind('.');
+    if (dot == std::string_view::npos) return {std::string(fileName), {}};
+    return {std::string(fileName.substr(0, dot)), std::string(fileName.substr(dot + 1))};
+}
+
+std::string absoluteDirectory(std::string_view directory) {
+    std::string result;
+    if (!directory.empty() && directory.front() == '/') {
+        result = directory;
+    } else {
+        while (directory.substr(0, 2) == "./") directory.remove_prefix(2);
+        result = currentDirectory() + "/" + std::string(directory);
+    }
+    if (result.empty() || result.back() != '/') result += '/';
+    return result;
+}
+
+std::string absolutePath(std::string_view path) {
+    struct stat info {};
+    if (::stat(std::string(path).c_str(), &info) != 0) return {};
+    const auto parts = splitPath(path);
+    return absoluteDirectory(parts.directory) + parts.fileName;
+}
+
+bool isDirectory(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return true;
+    diag::warning("INCLTYPER", path);
+    return false;
+}
+
+bool fileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+
+std::string temporaryName(std::string_view suffix) {
+    char stem[] = "/tmp/voXXXXXX";
+    const int fd = ::mkstemp(stem);
+    if (fd >= 0) {
+        ::close(fd);
+        ::unlink(stem);
+    }
+    return std::string(stem) + std::string(suffix);
+}
+
+int randomNumber() {
+    static const bool seeded = (std::srand(static_cast<unsigned>(std::time(nullptr))), true);
+    (void)seeded;
+    return std::rand();
+}
+
+}  // namespace driver
