@@ -1,13 +1,23 @@
-// The C/C++ declaration analyser as the driver sees it.
+// The C/C++ declaration analyser as the other stages see it.
 #pragma once
+
+#include <string>
 
 namespace analyser {
 
-// Starts the analyser with the include directories and definitions of the
-// command line and analyses the standard-definitions file.
+// Start-up: the preprocessor with the include directories and definitions of
+// the command line, then the standard-definitions file of the settings.
 void startAnalyser();
 
-// Finishes the analysis at the end of the program.
+// Native code collected from the script since the previous statement, as
+// declarations; reported under fileName from firstLine on.
+void analyseNativeCode(const std::string& text, const std::string& fileName, int firstLine);
+
+// Preprocesses a text (for example an "#include" line of INCLUDE CODE) with
+// forced analysis and returns the preprocessed text.
+std::string preprocessText(const std::string& text, const std::string& fileName, int firstLine);
+
+// End of the script: open conditionals are reported, script macros dropped.
 void endAnalyser();
 
 }  // namespace analyser
