@@ -2,6 +2,8 @@
 // statements and the program end are generated once the skeleton exists.
 #include "harness/generation.h"
 
+#include "harness/output.h"
+
 namespace harness {
 
 namespace {
@@ -14,6 +16,17 @@ GenerationNames& names() {
 }  // namespace
 
 void handOverGenerationNames(const GenerationNames& given) { names() = given; }
+
+bool generationActive() { return true; }
+bool inInitializationBlock() { return false; }
+bool inTerminationBlock() { return false; }
+bool inSegmentBlock() { return false; }
+bool inDefineStubBlock() { return false; }
+bool inElement() { return false; }
+bool inTest() { return false; }
+
+void emitInitializationCode(std::string_view line) { emitCurrent(line); }
+void emitTerminationCode(std::string_view line) { emitCurrent(line); }
 
 void generateProgramEnd() {}
 

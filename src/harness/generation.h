@@ -1,8 +1,10 @@
-// The harness generation as the driver sees it: the names handed over before
-// the first statement and the end of the program after the last one.
+// The harness generation as the driver and the reader see it: the names
+// handed over before the first statement, the questions the reader asks to
+// route native lines, and the end of the program after the last statement.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace harness {
 
@@ -20,6 +22,21 @@ struct GenerationNames {
 };
 
 void handOverGenerationNames(const GenerationNames& names);
+
+// Generation is active while no suppression flag (SIMUL, selection, IF) is set.
+bool generationActive();
+
+// Blocks the reader routes native lines by.
+bool inInitializationBlock();
+bool inTerminationBlock();
+bool inSegmentBlock();
+bool inDefineStubBlock();
+bool inElement();
+bool inTest();
+
+// Native lines of INITIALIZATION and TERMINATION blocks.
+void emitInitializationCode(std::string_view line);
+void emitTerminationCode(std::string_view line);
 
 // Generates main, the class declaration and the closing diagnostics.
 void generateProgramEnd();
