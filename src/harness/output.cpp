@@ -1,5 +1,7 @@
-// Output files of a run and the record writer.
+// Output files of a run, the record writer and the public writers.
 #include "harness/output.h"
+
+#include "harness/harness_internal.h"
 
 #include <algorithm>
 
@@ -9,6 +11,12 @@ namespace {
 
 constexpr std::size_t kRecordWidth = 132;
 
+using detail::Section;
+
+void emitIfActive(Section section, std::string_view line) {
+    if (generationActive()) detail::writeSection(section, line);
+}
+
 }  // namespace
 
 RunOutputs& outputs() {
@@ -17,6 +25,7 @@ RunOutputs& outputs() {
 }
 
 void writeRecord(std::string_view text) {
+    if (detail::state().suppression[detail::kVariableFlag]) return;
     auto& file = outputs().records;
     // No line exceeds the width: continuation lines hold "&" and 131 characters.
     file.writeLine(text.substr(0, kRecordWidth));
@@ -28,6 +37,14 @@ void writeRecord(std::string_view text) {
     }
 }
 
-void emitCurrent(std::string_view line) { outputs().generated.writeLine(line); }
+void emitCurrent(std::string_view line) { emitIfActive(Section::Current, line); }
+void emitToInit(std::string_view line) { emitIfActive(Section::Init, line); }
+void emitToMainInTest(std::string_view line) { emitIfActive(Section::MainInTest, line); }
+void emitToCheck(std::string_view line) { emitIfActive(Section::Check, line); }
+void emitToClosing(std::string_view line) { emitIfActive(Section::Closing, line); }
+
+void emitToClass(std::string_view line) {
+    if (generationActive()) outputs().companion.writeLine(line);
+}
 
 }  // namespace harness

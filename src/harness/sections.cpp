@@ -1,0 +1,168 @@
+// The sections in which a test is assembled, the routing of each way of
+// writing, the 80-column folding and the template writer.
+#include "harness/harness_internal.h"
+#include "harness/output.h"
+
+#include <cstdio>
+
+namespace harness::detail {
+
+namespace {
+
+constexpr std::size_t kFoldWidth = 80;
+constexpr std::string_view kFoldSeparators = " ,;()";
+
+enum class Destination { Main, Init, Closing, Call, Check, InitializationCode, TerminationCode };
+
+std::string& buffer(Destination destination) {
+    Sections& s = state().sections;
+    switch (destination) {
+    case Destination::Init: return s.init;
+    case Destination::Closing: return s.closing;
+    case Destination::Call: return s.call;
+    case Destination::Check: return s.check;
+    case Destination::InitializationCode: return s.initializationCode;
+    case Destination::TerminationCode: return s.terminationCode;
+    case Destination::Main: break;
+    }
+    return s.init;  // never reached: the main stream is a file
+}
+
+void writeRaw(Destination destination, std::string_view line) {
+    if (destination == Destination::Main) {
+        outputs().generated.writeLine(line);
+        return;
+    }
+    std::string& text = buffer(destination);
+    text.append(line);
+    text.push_back('\n');
+}
+
+void writeFolded(Destination destination, std::string_view line) {
+    for (const std::string& piece : foldLine(line)) writeRaw(destination, piece);
+}
+
+Destination currentDestination() {
+    const Current& c = state().current;
+    if (!c.testAssembled) return Destination::Main;
+    return c.elementSectionsOpen ? Destination::Call : Destination::Init;
+}
+
+// Offsets just after each separator where a line may be broken: outside
+// string and character literals and before any "//" comment.
+std::vector<std::size_t> breakPoints(std::string_view line) {
+    std::vector<std::size_t> points;
+    char quote = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quote) {
+            if (c == '\\') ++i;
+            else if (c == quote) quote = 0;
+            continue;
+        }
+        if (c == '"' || c == '\'') quote = c;
+        else if (c == '/' && i + 1 < line.size() && line[i + 1] == '/') break;
+        else if (kFoldSeparators.find(c) != std::string_view::npos) points.push_back(i + 1);
+    }
+    return points;
+}
+
+bool isPreprocessorLine(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    return first != std::string_view::npos && line[first] == '#';
+}
+
+}  // namespace
+
+std::vector<std::string> foldLine(std::string_view line) {
+    if (line.size() <= kFoldWidth || isPreprocessorLine(line)) return {std::string(line)};
+    std::vector<std::string> pieces;
+    const std::vector<std::size_t> points = breakPoints(line);
+    std::size_t start = 0;
+    while (line.size() - start > kFoldWidth) {
+        std::size_t cut = 0;
+        for (std::size_t point : points)
+            if (point > start && point - start <= kFoldWidth && point < line.size()) cut = point;
+        if (cut == 0) break;  // no safe place within the width: the rest stays long
+        pieces.emplace_back(line.substr(start, cut - start));
+        start = cut;
+    }
+    pieces.emplace_back(line.substr(start));
+    return pieces;
+}
+
+void writeSection(Section section, std::string_view line) {
+    const Current& c = state().current;
+    switch (section) {
+    case Section::Main: writeRaw(Destination::Main, line); break;
+    case Section::Current: writeRaw(currentDestination(), line); break;
+    case Section::Init:
+        writeFolded(c.testAssembled ? Destination::Init : Destination::Main, line);
+        break;
+    case Section::MainInTest:
+        if (c.testAssembled) writeFolded(Destination::Main, line);
+        break;
+    case Section::Closing: writeRaw(Destination::Closing, line); break;
+    case Section::Call: writeRaw(c.elementSectionsOpen ? Destination::Call : currentDestination(), line); break;
+    case Section::Check:
+        if (state().suppression[kVariableFlag]) break;
+        // Outside an element a check line joins the test body rather than
+        // waiting in a section that no element will copy.
+        if (c.elementSectionsOpen) writeFolded(Destination::Check, line);
+        else writeSection(Section::Init, line);
+        break;
+    case Section::InitializationCode: writeRaw(Destination::InitializationCode, line); break;
+    case Section::TerminationCode: writeRaw(Destination::TerminationCode, line); break;
+    }
+}
+
+void copySection(std::string& from, Section to) {
+    if (to == Section::Init && state().current.testAssembled) state().sections.init.append(from);
+    else outputs().generated.write(from);
+    from.clear();
+}
+
+std::string fillPlaceholders(std::string_view text, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t index = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 9;
+        if (text[i] == '%' && index < args.size()) {
+            out.append(*(args.begin() + index));
+            ++i;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+void emitTemplate(std::span<const TemplateLine> lines, std::initializer_list<std::string_view> args,
+                  unsigned extra) {
+    const unsigned held = (noExcep() ? 0u : kExcep) | (noEdit() ? kNoEdit : kEdit) | extra;
+    for (const TemplateLine& line : lines)
+        if ((line.conditions & held) == line.conditions)
+            writeSection(line.section, fillPlaceholders(line.text, args));
+}
+
+std::string stringLiteralBody(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\\' || c == '"') {
+            out.push_back('\\');
+            out.push_back(static_cast<char>(c));
+        } else if (c == '?' && i + 1 < text.size() && text[i + 1] == '?') {
+            out.append("?\\");  // no trigraph can form
+        } else if (c < 0x20 || c == 0x7f) {
+            char octal[5];
+            std::snprintf(octal, sizeof octal, "\\%03o", c);
+            out.append(octal);
+        } else {
+            out.push_back(static_cast<char>(c));
+        }
+    }
+    return out;
+}
+
+}  // namespace harness::detail

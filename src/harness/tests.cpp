@@ -1,0 +1,270 @@
+// TEST, NEXT_TEST, END TEST, FAMILY and END FAMILY: test names and loops,
+// the lazy declarations of service, test and family, and the test body.
+#include "diag/diag.h"
+#include "diag/strings.h"
+#include "driver/settings.h"
+#include "harness/generation.h"
+#include "harness/harness_internal.h"
+#include "harness/output.h"
+#include "harness/structure.h"
+#include "harness/templates.h"
+#include "script/sidefiles.h"
+
+namespace harness {
+
+namespace detail {
+
+namespace {
+
+bool blank(char c) { return c == ' ' || c == '\t'; }
+
+// Leading blanks removed, runs of blanks and tabs made one blank, upper-cased.
+std::string normaliseTestName(std::string_view text) {
+    std::string name;
+    for (char c : diag::trimView(text)) {
+        if (!blank(c)) name.push_back(c);
+        else if (!name.empty() && name.back() != ' ') name.push_back(' ');
+    }
+    return diag::upperCased(name);
+}
+
+// The position of the loop keyword standing alone after at least two
+// characters of name, or npos.
+std::size_t loopKeywordPosition(std::string_view text) {
+    const std::string_view keyword = frenchKeywords() ? "BOUCLE" : "LOOP";
+    for (std::size_t at = 2; at + keyword.size() <= text.size(); ++at) {
+        if (!blank(text[at - 1])) continue;
+        const std::size_t end = at + keyword.size();
+        if (end < text.size() && !blank(text[end])) continue;
+        if (diag::upperCased(text.substr(at, keyword.size())) == keyword) return at;
+    }
+    return std::string_view::npos;
+}
+
+// Splits "name LOOP count" and checks the count.
+std::string_view takeLoop(std::string_view text, Current& c) {
+    c.loopGiven = false;
+    const std::size_t at = loopKeywordPosition(text);
+    if (at == std::string_view::npos) return text;
+    const std::size_t keywordLength = frenchKeywords() ? 6 : 4;
+    c.loopText = diag::trim(text.substr(at + keywordLength));
+    if (c.loopText.empty()) {
+        diag::warning("INDBOUINC", text);
+    } else {
+        c.loop = evaluateLoopCount(c.loopText);
+        if (!c.loop.integer) diag::error("TYPBOUCLE", c.loopText);
+        else if (c.loop.constant && c.loop.value < 1) diag::error("VALBOUCER", c.loopText);
+        else c.loopGiven = true;
+    }
+    return text.substr(0, at);
+}
+
+void enterTest(std::string name) {
+    Current& c = state().current;
+    Blocks& b = state().blocks;
+    c.testName = std::move(name);
+    ++c.testNumber;
+    c.level = 2;
+    c.testLoopCounter = 0;
+    c.serviceHadTest = true;
+    c.familyMissingReported = false;
+    b.inTest = true;
+    b.elementSeen = b.testHasVariables = b.familyGiven = b.familyBlockOpen = false;
+    state().pending.test = true;
+}
+
+bool testDeselected(const std::string& name) {
+    const bool excluded = excludedService(state().current.serviceFullName);
+    return !testSelected(name) || excluded;
+}
+
+// T3 and the "R" record, with T4 when the count is not known while compiling.
+void openTestLoop() {
+    Current& c = state().current;
+    if (!c.loopGiven) return;
+    const int counter = ++c.testLoopCounter;
+    useLoopCounter('J', counter);
+    emitTemplate(templates::kTestLoop, {std::to_string(counter), c.loopText});
+    const int number = structureNumber();
+    writeNumberedRecord('R', c.loop.constant ? std::to_string(c.loop.value) : "?");
+    if (!c.loop.constant) emitTemplate(templates::kRepetitionDeclaration, {std::to_string(number), c.loopText});
+}
+
+// D2 and T1: the "T" record, the test body's sections and its opening.
+void declareTest() {
+    if (!state().pending.test) return;
+    state().pending.test = false;
+    Current& c = state().current;
+    const int number = writeDeclarationRecord('T', c.testName);
+    if (c.testName != kImplicitTest) {
+        state().lists.declaredTestsOfService.add(c.testName);
+        state().lists.declaredTestsOfProgram.add(c.testName);
+    }
+    state().sections.init.clear();
+    state().sections.closing.clear();
+    c.testAssembled = true;
+    writeSection(Section::Current, "");
+    emitTemplate(templates::kTestOpening,
+                 {std::to_string(number), stringLiteralBody(c.testName), std::to_string(c.testNumber)});
+    flushPending(Owner::Test, true);
+    if (driver::settings().tsfGiven) script::describeTest(c.testName, c.testNumber, number);
+    openTestLoop();
+}
+
+// D3: the "F" record with the family's pending comments.
+void declareFamily() {
+    if (!state().pending.family) return;
+    state().pending.family = false;
+    writeNumberedRecord('F', state().current.familyText);
+    flushPending(Owner::Family, false);
+}
+
+// T2, then the test body and its closing lines join the main stream.
+void closeTestBody() {
+    Current& c = state().current;
+    if (!c.testAssembled) return;
+    emitTemplate(templates::kTestClosing, {});
+    c.testAssembled = false;
+    copySection(state().sections.init, Section::Main);
+    copySection(state().sections.closing, Section::Main);
+}
+
+void leaveTest() {
+    Current& c = state().current;
+    Blocks& b = state().blocks;
+    c.familyText = std::string(kImplicitService);
+    c.elementNumber = 0;
+    c.level = 1;
+    c.loopGiven = false;
+    b.inTest = b.familyBlockOpen = b.familyGiven = false;
+    state().pending.test = state().pending.family = false;
+    state().suppression[kFamilyFlag] = state().suppression[kTestFlag] = false;
+    dropPending(Owner::Test);
+    dropPending(Owner::Family);
+}
+
+std::vector<std::string> familyNames(std::string_view text) {
+    std::vector<std::string> names;
+    for (;;) {
+        const std::size_t comma = text.find(',');
+        names.push_back(diag::upperCased(diag::trim(text.substr(0, comma))));
+        if (comma == std::string_view::npos) return names;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+}  // namespace
+
+void startTest(std::string_view text) {
+    writePositionRecord("E16");
+    if (!state().blocks.inService) {
+        reportMissing(Keyword::Service);
+        startService(kImplicitService, {});
+    }
+    if (state().blocks.inTest) {
+        reportMissing(Keyword::EndTest);
+        closeTest();
+    }
+    closeDefinitionBlocks();
+    const std::string name = normaliseTestName(takeLoop(text, state().current));
+    enterTest(name);
+    openServiceSkeleton(true);
+    state().suppression[kTestFlag] = testDeselected(name);
+    NameList& tests = state().lists.testsOfService;
+    if (tests.contains(name) && name != kImplicitTest) diag::warning("NOMTSTDBL", name);
+    tests.add(name);
+}
+
+void declarePending() {
+    if (!generationActive()) return;
+    openServiceSkeleton(true);
+    declareService();
+    declareTest();
+    declareFamily();
+}
+
+void closeTest() {
+    Blocks& b = state().blocks;
+    if (b.inElement) {
+        reportMissing(Keyword::EndElement);
+        closeElement();
+    }
+    closeDefinitionBlocks();
+    if (!b.elementSeen) diag::warning("BLOC_ABST", keywordText(Keyword::Element));
+    if (!b.testHasVariables) diag::warning("TEST_VIDE", state().current.testName);
+    declarePending();
+    closeTestBody();
+    leaveTest();
+}
+
+void startFamily(std::string_view text) {
+    Blocks& b = state().blocks;
+    closeDefinitionBlocks();
+    if (!b.inTest || b.inElement || b.familyBlockOpen || b.familyGiven) {
+        reportWrongPlace(Keyword::Family);
+        return;
+    }
+    const std::vector<std::string> names = familyNames(text);
+    if (!familySelected(names)) state().suppression[kFamilyFlag] = true;
+    for (const std::string& name : names) state().lists.allFamilies.add(name);
+    b.familyBlockOpen = b.familyGiven = true;
+    state().current.familyText = std::string(text);
+    if (generationActive()) state().pending.family = true;
+}
+
+}  // namespace detail
+
+using detail::state;
+
+// TEST name [LOOP count]
+void handleTest(const script::Statement& statement) {
+    detail::Phases& phases = state().phases;
+    std::string rest;
+    diag::SPLIT_WORD(statement.rest, phases.base, rest);
+    phases.remembered = true;
+    phases.number = 1;
+    phases.familyRemembered = false;
+    phases.family.clear();
+    detail::startTest(statement.rest);
+}
+
+// END TEST
+void handleEndTest(const script::Statement&) {
+    state().phases.remembered = state().phases.familyRemembered = false;
+    if (state().blocks.inTest) {
+        detail::closeTest();
+        return;
+    }
+    detail::reportWrongPlace(detail::Keyword::EndTest);
+    if (state().blocks.inService) detail::reportMissing(detail::Keyword::Test);
+}
+
+// NEXT_TEST [text]
+void handleNextTest(const script::Statement& statement) {
+    detail::Phases& phases = state().phases;
+    if (!phases.remembered) {
+        detail::reportMissing(detail::Keyword::Test);
+        phases = {true, "TEST", 1, false, {}};
+    } else {
+        if (state().blocks.inTest) detail::closeTest();
+        ++phases.number;
+    }
+    detail::startTest(phases.base + "_PHASE_" + std::to_string(phases.number) + " " + statement.rest);
+    if (phases.familyRemembered) detail::startFamily(phases.family);
+}
+
+// FAMILY name {, name}
+void handleFamily(const script::Statement& statement) {
+    state().phases.familyRemembered = true;
+    state().phases.family = statement.rest;
+    detail::startFamily(statement.rest);
+}
+
+// END FAMILY
+void handleEndFamily(const script::Statement&) {
+    detail::Blocks& b = state().blocks;
+    if (b.inTest && !b.inElement && b.familyBlockOpen) b.familyBlockOpen = false;
+    else detail::reportWrongPlace(detail::Keyword::EndFamily);
+}
+
+}  // namespace harness
