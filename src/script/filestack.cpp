@@ -8,6 +8,7 @@
 #include "harness/output.h"
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -61,6 +62,17 @@ bool readLimitedLine(std::FILE* stream, std::string& line) {
     return true;
 }
 
+// A directory opens for reading on this system but reads nothing: refuse it.
+std::FILE* openForReading(const std::string& path) {
+    std::FILE* stream = std::fopen(path.c_str(), "r");
+    struct stat info {};
+    if (stream && (::fstat(::fileno(stream), &info) != 0 || S_ISDIR(info.st_mode))) {
+        std::fclose(stream);
+        return nullptr;
+    }
+    return stream;
+}
+
 [[noreturn]] void refuse(int action, int kind) {
     const std::string kindName = kind >= 0 && kind <= 2 ? kKindNames[kind] : std::to_string(kind);
     if (action < 0 || action > 4)
@@ -84,7 +96,7 @@ bool manageIncludedOrSource(int action, int kind, const std::string& path) {
     case A_OUVRIR:
         if (slot.stream) std::fclose(slot.stream);
         slot.path = path;
-        slot.stream = std::fopen(path.c_str(), "r");
+        slot.stream = openForReading(path);
         if (!slot.stream) {
             if (kind == F_SOURCE) diag::fatal("IMPOUVFIC", path);
             return false;
@@ -137,7 +149,7 @@ bool openScriptFile(const std::string& name) {
             return false;
         }
     diag::setCurrentFile(name);
-    std::FILE* stream = std::fopen(name.c_str(), "r");
+    std::FILE* stream = openForReading(name);
     if (!stream) diag::fatal("IMPOUVFIC", name);
     s.openFiles.push_back(name);
     FileFrame frame;
