@@ -113,7 +113,10 @@ bool openManaged(ManagedFile& slot, int kind, const std::string& path) {
     slot.open = readWholeFile(path, slot.source.text);
     if (!slot.open) {
         slot.source.text.clear();
-        if (kind == F_SOURCE) diag::fatal("IMPOUVFIC", path);
+        if (kind == F_SOURCE) {
+            diag::setCurrentFile(path);
+            diag::fatal("IMPOUVFIC", path);
+        }
         return false;
     }
     startReading(slot.source, path);
