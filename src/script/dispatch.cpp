@@ -355,13 +355,17 @@ void dispatchSecondWord(Kind mainKind, const Statement& statement, const Handler
 
 void run(Kind kind, const Statement& statement, const HandlerTable& handlers) {
     switch (kind) {
+    // END word ..., DEFINE word ..., INCLUDE word ...
     case Kind::End:
     case Kind::Define:
     case Kind::Include: dispatchSecondWord(kind, statement, handlers); break;
+    // NEXT_TEST [text]
     case Kind::NextTest: nextTestPhase(statement, handlers); break;
+    // VAR ..., ARRAY ..., STRUCTURE ...
     case Kind::Variable:
     case Kind::ArrayVariable:
     case Kind::StructureVariable: variableStatement(kind, statement, handlers); break;
+    // every other statement: its handler
     default: callHandler(kind, statement, handlers); break;
     }
 }

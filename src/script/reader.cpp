@@ -65,7 +65,7 @@ void nativeLine(const std::string& line, std::string_view trimmed) {
     } else if (harness::inTerminationBlock()) {
         if (marker != '!') harness::emitTerminationCode(code);
     } else if (marker != '!' && !harness::inSegmentBlock() && !harness::inDefineStubBlock()) {
-        harness::emitCurrent(code);
+        harness::emitCurrent(code);  // the harness decides which section is current
     }
     if (settings.traceLevel(3) && harness::inElement())
         if (const auto comment = handlerOf(statementHandlers(), StatementKind::Comment))

@@ -25,12 +25,6 @@ protected:
     std::string listing() { return testsupport::readFile("s.lis"); }
 };
 
-TEST_F(Reader, NativeLinesAreCopiedWithoutTheirMarker) {
-    EXPECT_EQ(read("HEADER h\n#int a;\n\n  \t!int b;\n@int c;\n   # int d;  \n\t \nBEGIN\n"), "");
-    EXPECT_EQ(generated(), "int a;\n\nint c;\n int d;  \n\t \n");
-    EXPECT_EQ(listing(), "HEADER h\n#int a;\n\n  \t!int b;\n@int c;\n   # int d;  \n\t \nBEGIN\n");
-}
-
 // Lines of "#" and "!" are collected for analysis with their line numbers;
 // each statement hands over what was collected before it.
 TEST_F(Reader, NativeCodeIsCollectedInStepWithTheLines) {
@@ -60,18 +54,6 @@ TEST_F(Reader, NativeCollectionPieces) {
     EXPECT_EQ(pieces[4].text, "e\n");
     EXPECT_EQ(pieces[4].firstLine, 4);
     EXPECT_TRUE(collection.empty());
-}
-
-// Continuation lines are joined by single blanks; comment lines inside the
-// statement are listed and skipped; the statement is reported at its first line.
-TEST_F(Reader, ContinuationLines) {
-    EXPECT_EQ(read("HEADER h\n\nVAR x,  -- the variable\n-- between\n  & init = 1,\n&\n& ev = 2; -- end\n"
-                   "-- after\nBEGIN"),
-              "Morvik-W-LIGNERRON,  [s.ptu:3] Error in line: VAR x, init = 1, ev = 2;\n");
-    EXPECT_EQ(listing(), "HEADER h\n\nVAR x,  -- the variable\n-- between\n  & init = 1,\n&\n& ev = 2; -- end\n"
-                         "-- after\n"
-                         "Morvik-W-LIGNERRON,  [s.ptu:3] Error in line: VAR x, init = 1, ev = 2;\n"
-                         "BEGIN\n");
 }
 
 // A comment line opens an empty statement: nothing is dispatched for it.
@@ -131,12 +113,6 @@ TEST_F(Reader, StatementEndsWithItsFile) {
 TEST_F(Reader, IncludeAtTheEnd) {
     EXPECT_EQ(read("HEADER h\nINCLUDE PTU b.ptu", {{"b.ptu", "INCLUDE PTU c.ptu"}, {"c.ptu", "#c\n"}}), "");
     EXPECT_EQ(generated(), "c\n");
-}
-
-TEST_F(Reader, NulBytesPassThrough) {
-    using namespace std::string_literals;
-    EXPECT_EQ(read("HEADER h\n#int a\0b;\nFO\0O\n"s), "Morvik-W-STXMETAIN,  [s.ptu:3] Unknown keyword: FO\0O\n"s);
-    EXPECT_EQ(generated(), "int a\0b;\n"s);
 }
 
 }  // namespace
