@@ -89,6 +89,8 @@ struct CommandTable {
 struct Error {
     int index;
     std::string element;
+
+    bool operator==(const Error&) const = default;
 };
 
 enum OptionState : int { kNotGiven = 0, kGiven = 1, kNegated = -1 };
