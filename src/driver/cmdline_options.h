@@ -1,7 +1,8 @@
 // The generic option analyser: a descriptor table of positional arguments and
 // options, the expansion of option files and "$" references, recognition of
 // options by unambiguous prefix, argument checks and forbidden combinations.
-// The program's own table and the reading into Settings are in cmdline.cpp.
+// The compiler's own table is in cmdline_table.cpp, the reading into Settings in
+// cmdline.cpp.
 #pragma once
 
 #include <cstddef>
