@@ -1,7 +1,7 @@
 //************************************************************************
 //* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
 //*                                                                      *
-//* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX         *
+//* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX -FAST   *
 //*                                                                      *
 //* FILE : @WORK@/G.cc                               *
 //*                                                                      *
