@@ -3,6 +3,8 @@
 #include "diag/diag.h"
 #include "diag/diag_internal.h"
 
+#include <QtGlobal>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -204,7 +206,9 @@ void closeMessageFile() {
     s.messageFile = nullptr;
     if (std::fclose(file) != 0) {
         std::string text = translateParameter(
-            "Fatal Error (cstsyst)", "FATAL ERROR on '%1',\n Please contact your administrative.");
+            "Fatal Error (cstsyst)",
+            QT_TRANSLATE_NOOP("Fatal Error (cstsyst)",
+                              "FATAL ERROR on '%1',\n Please contact your administrative."));
         text = fillPlaceholders(text, "fclose", {});
         std::fputs(text.c_str(), stderr);
         terminate(kStatusFatal);

@@ -3,6 +3,8 @@
 
 #include "diag/diag.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <new>
 
@@ -143,7 +145,8 @@ std::string numberToText(std::int64_t value, int baseIndex) {
 
 void installMemoryServices() {
     std::set_new_handler([] {
-        internalError("ERRINTFCT", translateParameter("Error Parameter", "memory overflow"));
+        internalError("ERRINTFCT", translateParameter("Error Parameter",
+                                                      QT_TRANSLATE_NOOP("Error Parameter", "memory overflow")));
     });
 }
 

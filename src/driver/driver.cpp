@@ -46,6 +46,7 @@ void removeOutputsOnFatalExit() {
     o.constants.discard();
     o.records.discard();
     o.generated.discard();
+    script::discardTraceDescription();
 }
 
 int keywordLanguageFromEnvironment() {

@@ -6,9 +6,11 @@
 #include "driver/environment.h"
 #include "driver/settings.h"
 #include "harness/output.h"
+#include "script/script_internal.h"
+
+#include <sys/stat.h>
 
 #include <cstdio>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -16,22 +18,68 @@ namespace script {
 
 namespace {
 
+// Files are read whole; a source hands out lines as the reader asks for them.
+struct LineSource {
+    std::string text;
+    std::size_t position = 0;
+    int lineNumber = 0;    // of the last line handed out
+    bool midLine = false;  // the last piece stopped at the limit inside a line
+
+    void rewind() {
+        position = 0;
+        lineNumber = 0;
+        midLine = false;
+    }
+
+    // The next piece of at most kLineLimit characters; the pieces of one
+    // physical line share its number.
+    bool next(std::string& line) {
+        if (position >= text.size()) return false;
+        const std::string_view rest = std::string_view(text).substr(position);
+        std::size_t end = rest.find('\n');
+        if (end == std::string_view::npos) end = rest.size();
+        std::size_t length = std::min(end, kLineLimit);
+        // Only carriage returns beyond the limit: the line ends here.
+        if (length < end && rest.substr(length, end - length).find_first_not_of('\r') == std::string_view::npos)
+            length = end;
+        if (!midLine) ++lineNumber;
+        midLine = length < end;
+        line.assign(rest.substr(0, length));
+        position += length + (midLine || end == rest.size() ? 0 : 1);
+        while (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+    }
+};
+
+// The same file under another name (a link, "./a.ptu") is the same file.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+FileIdentity identityOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return {};
+    return {info.st_dev, info.st_ino};
+}
+
 struct FileFrame {
     std::string name;
-    std::FILE* stream = nullptr;
-    int resumeLineNumber = -1;
+    FileIdentity identity;
+    LineSource source;
     int fileNumber = 0;
-    std::string resumeLine;
+    std::optional<std::string> resumeLine;
 };
 
 struct ManagedFile {
-    std::FILE* stream = nullptr;
+    LineSource source;
     std::string path;
+    bool open = false;
 };
 
 struct FileStackState {
     std::vector<FileFrame> frames;
-    std::vector<std::string> openFiles;  // every script being read, to refuse loops
     int nextFileNumber = 1;
     ManagedFile managed[2];  // F_INC, F_SOURCE
 };
@@ -42,70 +90,59 @@ FileStackState& stack() {
 }
 
 constexpr const char* kKindNames[] = {"F_INC", "F_SOURCE", "F_PTU"};
-constexpr const char* kActionNames[] = {"A_OUVRIR", "A_OUVRIR_ECR", "A_FERMER_SAUV",
-                                        "A_FERMER_DEL", "A_RESETER"};
 
-// Reads one line of at most kLineLimit characters; a longer line is left for
-// the next call. Trailing carriage returns and newlines are removed.
-bool readLimitedLine(std::FILE* stream, std::string& line) {
-    line.clear();
-    int c = 0;
-    bool any = false;
-    while (line.size() < kLineLimit && (c = std::getc(stream)) != EOF) {
-        any = true;
-        if (c == '\n') break;
-        line += static_cast<char>(c);
-    }
-    if (!any) return false;
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
-    return true;
-}
-
-[[noreturn]] void refuse(int action, int kind) {
+[[noreturn]] void refuseKind(int kind) {
     const std::string kindName = kind >= 0 && kind <= 2 ? kKindNames[kind] : std::to_string(kind);
-    if (action < 0 || action > 4)
-        diag::internalError("ERRINTFCT", "MAJ_FIC / " + std::to_string(action) +
-                                             " : action demandee inconnue");
     diag::internalError("ERRINTFCT", "MAJ_FIC / " + kindName +
                                          " : type enum fic inconnu, ou operation interdite ");
 }
 
-bool rewind(std::FILE* stream, const std::string& path) {
-    if (!stream || std::fseek(stream, 0, SEEK_SET) != 0) diag::fatal("IMPRESFIC", path);
+[[noreturn]] void refuseAction(int action) {
+    diag::internalError("ERRINTFCT",
+                        "MAJ_FIC / " + std::to_string(action) + " : action demandee inconnue");
+}
+
+void startReading(LineSource& source, const std::string& path) {
+    source.rewind();
     diag::setCurrentFile(path);
     diag::setCurrentLine(-1);
+}
+
+bool openManaged(ManagedFile& slot, int kind, const std::string& path) {
+    slot.path = path;
+    slot.open = readWholeFile(path, slot.source.text);
+    if (!slot.open) {
+        slot.source.text.clear();
+        if (kind == F_SOURCE) {
+            diag::setCurrentFile(path);
+            diag::fatal("IMPOUVFIC", path);
+        }
+        return false;
+    }
+    startReading(slot.source, path);
     return true;
 }
 
 bool manageIncludedOrSource(int action, int kind, const std::string& path) {
     ManagedFile& slot = stack().managed[kind];
-    const char* kindText = kind == F_INC ? "inc" : "source";
+    const std::string kindText = kind == F_INC ? "inc" : "source";
     switch (action) {
     case A_OUVRIR:
-        if (slot.stream) std::fclose(slot.stream);
-        slot.path = path;
-        slot.stream = std::fopen(path.c_str(), "r");
-        if (!slot.stream) {
-            if (kind == F_SOURCE) diag::fatal("IMPOUVFIC", path);
-            return false;
-        }
-        diag::setCurrentFile(path);
-        diag::setCurrentLine(-1);
-        return true;
+        return openManaged(slot, kind, path);
     case A_OUVRIR_ECR:
-        diag::internalError("ERRINTFCT",
-                            std::string("MAJ_FIC / ouvert. en ecr. interdite sur ") + kindText);
+        diag::internalError("ERRINTFCT", "MAJ_FIC / ouvert. en ecr. interdite sur " + kindText);
     case A_FERMER_SAUV:
-        if (slot.stream) std::fclose(slot.stream);
-        slot.stream = nullptr;
+        slot.open = false;
+        slot.source = LineSource{};
         return true;
     case A_FERMER_DEL:
-        diag::internalError("ERRINTFCT",
-                            std::string("MAJ_FIC / fermeture + delete interdite sur ") + kindText);
+        diag::internalError("ERRINTFCT", "MAJ_FIC / fermeture + delete interdite sur " + kindText);
     case A_RESETER:
-        return rewind(slot.stream, slot.path);
+        if (!slot.open) diag::fatal("IMPRESFIC", slot.path.empty() ? path : slot.path);
+        startReading(slot.source, slot.path);
+        return true;
     default:
-        refuse(action, kind);
+        refuseAction(action);
     }
 }
 
@@ -129,50 +166,65 @@ void recordVersionLine(std::string_view line, std::string_view marker, std::stri
 
 }  // namespace
 
+bool readWholeFile(const std::string& path, std::string& content) {
+    content.clear();
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    if (!stream) return false;
+    struct stat info {};
+    bool readable = ::fstat(::fileno(stream), &info) == 0 && !S_ISDIR(info.st_mode);
+    char buffer[65536];
+    while (readable) {
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, stream);
+        content.append(buffer, got);
+        if (got < sizeof buffer) break;
+    }
+    readable = readable && !std::ferror(stream);
+    std::fclose(stream);
+    return readable;
+}
+
 bool openScriptFile(const std::string& name) {
     auto& s = stack();
-    for (const auto& open : s.openFiles)
-        if (open == name) {
+    const FileIdentity identity = identityOf(name);
+    for (const auto& frame : s.frames)
+        if (frame.name == name || (identity != FileIdentity{} && frame.identity == identity)) {
             diag::error("LIGNTRAIT", name);
             return false;
         }
-    diag::setCurrentFile(name);
-    std::FILE* stream = std::fopen(name.c_str(), "r");
-    if (!stream) diag::fatal("IMPOUVFIC", name);
-    s.openFiles.push_back(name);
     FileFrame frame;
+    if (!readWholeFile(name, frame.source.text)) {
+        // An unreadable include is reported like a missing one; the run goes on.
+        if (!s.frames.empty()) {
+            diag::error("FICINCINC", name);
+            return false;
+        }
+        diag::setCurrentFile(name);
+        diag::fatal("IMPOUVFIC", name);
+    }
     frame.name = name;
-    frame.stream = stream;
+    frame.identity = identity;
     if (!s.frames.empty()) {
         frame.fileNumber = s.nextFileNumber++;
         harness::writeRecord("E11 " + std::to_string(frame.fileNumber) + " " +
                              driver::absolutePath(name));
-        s.frames.back().resumeLineNumber = diag::currentLine();
     }
     s.frames.push_back(std::move(frame));
-    diag::setCurrentFile(name);
-    diag::setCurrentLine(-1);
+    startReading(s.frames.back().source, name);
     return true;
 }
 
-std::string popScriptFile() {
+std::optional<std::string> popScriptFile() {
     auto& s = stack();
-    if (s.frames.size() < 2) return {};
-    FileFrame& top = s.frames.back();
-    std::fclose(top.stream);
-    for (auto it = s.openFiles.begin(); it != s.openFiles.end(); ++it)
-        if (*it == top.name) {
-            s.openFiles.erase(it);
-            break;
-        }
+    if (s.frames.size() < 2) return std::nullopt;
     s.frames.pop_back();
     FileFrame& current = s.frames.back();
     diag::setCurrentFile(current.name);
-    diag::setCurrentLine(current.resumeLineNumber);
-    return std::exchange(current.resumeLine, {});
+    diag::setCurrentLine(current.source.lineNumber);
+    return std::exchange(current.resumeLine, std::nullopt);
 }
 
 bool inIncludedFile() { return stack().frames.size() > 1; }
+std::size_t scriptDepth() { return stack().frames.size(); }
 
 const std::string& currentScriptName() {
     static const std::string none;
@@ -181,31 +233,30 @@ const std::string& currentScriptName() {
 
 int currentFileNumber() { return stack().frames.empty() ? 0 : stack().frames.back().fileNumber; }
 
+int currentScriptLine() {
+    return stack().frames.empty() ? 0 : stack().frames.back().source.lineNumber;
+}
+
 bool readScriptLine(std::string& line) {
     auto& s = stack();
-    if (s.frames.empty() || !s.frames.back().stream) return false;
-    if (!readLimitedLine(s.frames.back().stream, line)) return false;
-    diag::setCurrentLine(diag::currentLine() + 1);
+    if (s.frames.empty() || !s.frames.back().source.next(line)) return false;
+    diag::setCurrentLine(s.frames.back().source.lineNumber);
     return true;
 }
 
-void saveResumeLine(std::string line) {
+void saveResumeLine(std::optional<std::string> line) {
     if (!stack().frames.empty()) stack().frames.back().resumeLine = std::move(line);
 }
 
-void saveCurrentLineNumber() {
-    if (!stack().frames.empty()) stack().frames.back().resumeLineNumber = diag::currentLine();
+std::optional<std::string> takeResumeLine() {
+    if (stack().frames.empty()) return std::nullopt;
+    return std::exchange(stack().frames.back().resumeLine, std::nullopt);
 }
 
-void closeMainScript() {
-    auto& s = stack();
-    for (auto& frame : s.frames)
-        if (frame.stream) std::fclose(frame.stream);
-    s.frames.clear();
-    s.openFiles.clear();
-}
+void closeMainScript() { stack().frames.clear(); }
 
 std::string findIncludeFile(const std::string& name) {
+    if (name.empty()) return {};
     if (driver::fileExists(name)) return name;
     for (const auto& directory : driver::settings().includeDirectories) {
         const std::string candidate = directory + "/" + name;
@@ -219,16 +270,17 @@ bool fileManager(int action, int kind, const std::string& path) {
     if (kind == F_PTU && action == A_RESETER) {
         auto& s = stack();
         if (s.frames.empty()) diag::fatal("IMPRESFIC", path);
-        return rewind(s.frames.back().stream, s.frames.back().name);
+        startReading(s.frames.back().source, s.frames.back().name);
+        return true;
     }
-    refuse(action, kind);
+    refuseKind(kind);
 }
 
 bool fileManagerReadLine(int kind, std::string& line) {
     if (kind == F_INC || kind == F_SOURCE) {
-        std::FILE* stream = stack().managed[kind].stream;
-        if (!stream || !readLimitedLine(stream, line)) return false;
-        diag::setCurrentLine(diag::currentLine() + 1);
+        ManagedFile& slot = stack().managed[kind];
+        if (!slot.open || !slot.source.next(line)) return false;
+        diag::setCurrentLine(slot.source.lineNumber);
         return true;
     }
     if (kind == F_PTU) {
@@ -241,7 +293,7 @@ bool fileManagerReadLine(int kind, std::string& line) {
         }
         return false;
     }
-    refuse(0, kind);
+    refuseKind(kind);
 }
 
 void processIncludesAndVersion(const std::string& path, int kind, std::string_view marker,
@@ -253,5 +305,11 @@ void processIncludesAndVersion(const std::string& path, int kind, std::string_vi
     while (fileManagerReadLine(F_SOURCE, line))
         if (diag::indexOfIgnoringCase(line, marker) >= 0) recordVersionLine(line, marker, version, found);
 }
+
+namespace detail {
+
+void resetFileStackForTesting() { stack() = FileStackState{}; }
+
+}  // namespace detail
 
 }  // namespace script

@@ -2,6 +2,7 @@
 // file manager through which the driver opens the -SOURCE file.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,30 +11,36 @@ namespace script {
 // Longest line or statement the reader handles.
 inline constexpr std::size_t kLineLimit = 8191;
 
-// Pushes a frame and opens a script for reading. A file already being read is
-// LIGNTRAIT (false); an unreadable one is the fatal IMPOUVFIC. An included file
+// Pushes a frame and opens a script for reading. A file already being read
+// (under any name) is LIGNTRAIT (false). An unreadable main script is the
+// fatal IMPOUVFIC, an unreadable include FICINCINC (false). An included file
 // gets its "E11" record and the next file number.
 bool openScriptFile(const std::string& name);
 
 // Closes the current included file, pops its frame, restores the including
-// file as current and returns the resume line saved in it (empty when none).
-std::string popScriptFile();
+// file as current (name and line) and hands back the line saved in it to
+// resume with, if one was saved.
+std::optional<std::string> popScriptFile();
 
 // True while the current file is an included one (more than one frame).
 bool inIncludedFile();
-// Name and file number (0 for the main script) of the current file.
+// Number of open script files.
+std::size_t scriptDepth();
+// Name, file number (0 for the main script) and number of the last line read
+// of the current file.
 const std::string& currentScriptName();
 int currentFileNumber();
+int currentScriptLine();
 
-// Reads the next physical line of the current script: at most kLineLimit
-// characters (a longer line comes in pieces), trailing "\r" and "\n" removed;
-// increments the current line. False at the end of the file.
+// Reads the next line of the current script: at most kLineLimit characters (a
+// longer physical line comes in pieces that share its line number), trailing
+// "\r" removed; sets the current line. False at the end of the file.
 bool readScriptLine(std::string& line);
 
-// Saves the line to resume with once an included file is exhausted.
-void saveResumeLine(std::string line);
-// Stores the current line number in the current frame.
-void saveCurrentLineNumber();
+// The line to resume with once an included file is exhausted, kept in the
+// current frame.
+void saveResumeLine(std::optional<std::string> line);
+std::optional<std::string> takeResumeLine();
 
 // Closes the main script (end of the run).
 void closeMainScript();
@@ -41,6 +48,10 @@ void closeMainScript();
 // The path of an existing file: the name as given, else the first -INCL
 // directory that holds it; empty when none.
 std::string findIncludeFile(const std::string& name);
+
+// The whole content of a readable regular file; false for a missing or
+// unreadable file or a directory.
+bool readWholeFile(const std::string& path, std::string& content);
 
 // ---- File manager -----------------------------------------------------------
 
@@ -50,9 +61,8 @@ enum FileManagerAction : int {
 };
 
 bool fileManager(int action, int kind, const std::string& path);
-// Kinds 0 and 1: the next line (trailing "\r" and "\n" removed, current line
-// incremented); kind 2: the next native line of the script without its first
-// character. False at the end of the file.
+// Kinds 0 and 1: the next line (as readScriptLine); kind 2: the next native
+// line of the script without its first character. False at the end.
 bool fileManagerReadLine(int kind, std::string& line);
 
 // Include-version processing: for the -SOURCE file (kind 1) with a marker,

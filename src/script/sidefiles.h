@@ -57,5 +57,7 @@ void describeStub(std::string_view name, int link);
 // Writes the trailer when there are no errors, then closes (and removes the
 // file when errors were counted).
 void endTraceDescription(bool errorsPresent);
+// Removes a trace description being written (fatal exits).
+void discardTraceDescription();
 
 }  // namespace script

@@ -1,0 +1,187 @@
+// Which handler compiles which statement: the one table from statement kind to
+// handler. Statements whose compilers are not built yet go to a seam of their
+// own, named after the stage that will compile them; a seam reads the
+// statement and does nothing with it.
+#include "script/script_internal.h"
+
+namespace script {
+
+namespace {
+
+using Kind = StatementKind;
+
+// Program structure and harness skeleton.
+namespace structureSeam {
+void header(const Statement&) {}
+void begin(const Statement&) {}
+void service(const Statement&) {}
+void endService(const Statement&) {}
+void test(const Statement&) {}
+void endTest(const Statement&) {}
+void family(const Statement&) {}
+void endFamily(const Statement&) {}
+void element(const Statement&) {}
+void endElement(const Statement&) {}
+void comment(const Statement&) {}
+void requirement(const Statement&) {}
+void sequence(const Statement&) {}
+void endSequence(const Statement&) {}
+void initialization(const Statement&) {}
+void endInitialization(const Statement&) {}
+void termination(const Statement&) {}
+void endTermination(const Statement&) {}
+}  // namespace structureSeam
+
+// Environments and USE.
+namespace environmentSeam {
+void environment(const Statement&) {}
+void endEnvironment(const Statement&) {}
+void use(const Statement&) {}
+}  // namespace environmentSeam
+
+// Stubs; END DEFINE closes a stub block or a structure definition.
+namespace stubSeam {
+void defineStub(const Statement&) {}
+void endDefine(const Statement&) {}
+void stub(const Statement&) {}
+}  // namespace stubSeam
+
+// The other statements.
+namespace otherSeam {
+void constants(const Statement&) {}
+void registerStatement(const Statement&) {}
+void simul(const Statement&) {}
+void endSimul(const Statement&) {}
+void elseSimul(const Statement&) {}
+void segment(const Statement&) {}
+void endSegment(const Statement&) {}
+void system(const Statement&) {}
+void far(const Statement&) {}
+void endFar(const Statement&) {}
+void nearBlock(const Statement&) {}
+void endNear(const Statement&) {}
+void serviceType(const Statement&) {}
+void exception(const Statement&) {}
+void field(const Statement&) {}
+void ifStatement(const Statement&) {}
+void elseStatement(const Statement&) {}
+void endIf(const Statement&) {}
+void declare(const Statement&) {}
+void access(const Statement&) {}
+void serviceAccess(const Statement&) {}
+void table(const Statement&) {}
+void format(const Statement&) {}
+void inherit(const Statement&) {}
+void initBase(const Statement&) {}
+}  // namespace otherSeam
+
+// List checks.
+namespace listSeam {
+void list(const Statement&) {}
+}  // namespace listSeam
+
+// Variables and structure definitions.
+namespace variableSeam {
+void variable(const Statement&) {}
+void arrayVariable(const Statement&) {}
+void structureVariable(const Statement&) {}
+void defineStructure(const Statement&) {}
+}  // namespace variableSeam
+
+struct HandlerEntry {
+    Kind kind;
+    StatementHandler handler;
+};
+
+// END, DEFINE and INCLUDE are dispatched on their second word; NEXT_TEST is
+// composed by the dispatcher from END TEST, TEST and FAMILY; COV has no
+// handler and is reported as an unknown keyword.
+constexpr HandlerEntry kHandlerEntries[] = {
+    {Kind::Header, structureSeam::header},
+    {Kind::Begin, structureSeam::begin},
+    {Kind::Service, structureSeam::service},
+    {Kind::EndService, structureSeam::endService},
+    {Kind::Test, structureSeam::test},
+    {Kind::EndTest, structureSeam::endTest},
+    {Kind::Family, structureSeam::family},
+    {Kind::EndFamily, structureSeam::endFamily},
+    {Kind::Element, structureSeam::element},
+    {Kind::EndElement, structureSeam::endElement},
+    {Kind::Comment, structureSeam::comment},
+    {Kind::Requirement, structureSeam::requirement},
+    {Kind::Sequence, structureSeam::sequence},
+    {Kind::EndSequence, structureSeam::endSequence},
+    {Kind::Initialization, structureSeam::initialization},
+    {Kind::EndInitialization, structureSeam::endInitialization},
+    {Kind::Termination, structureSeam::termination},
+    {Kind::EndTermination, structureSeam::endTermination},
+
+    {Kind::Environment, environmentSeam::environment},
+    {Kind::EndEnvironment, environmentSeam::endEnvironment},
+    {Kind::Use, environmentSeam::use},
+
+    {Kind::DefineStub, stubSeam::defineStub},
+    {Kind::EndDefine, stubSeam::endDefine},
+    {Kind::Stub, stubSeam::stub},
+
+    {Kind::Constants, otherSeam::constants},
+    {Kind::Register, otherSeam::registerStatement},
+    {Kind::Simul, otherSeam::simul},
+    {Kind::EndSimul, otherSeam::endSimul},
+    {Kind::ElseSimul, otherSeam::elseSimul},
+    {Kind::Segment, otherSeam::segment},
+    {Kind::EndSegment, otherSeam::endSegment},
+    {Kind::System, otherSeam::system},
+    {Kind::Far, otherSeam::far},
+    {Kind::EndFar, otherSeam::endFar},
+    {Kind::Near, otherSeam::nearBlock},
+    {Kind::EndNear, otherSeam::endNear},
+    {Kind::ServiceType, otherSeam::serviceType},
+    {Kind::Exception, otherSeam::exception},
+    {Kind::Field, otherSeam::field},
+    {Kind::If, otherSeam::ifStatement},
+    {Kind::Else, otherSeam::elseStatement},
+    {Kind::EndIf, otherSeam::endIf},
+    {Kind::Declare, otherSeam::declare},
+    {Kind::Access, otherSeam::access},
+    {Kind::ServiceAccess, otherSeam::serviceAccess},
+    {Kind::Table, otherSeam::table},
+    {Kind::Format, otherSeam::format},
+    {Kind::Inherit, otherSeam::inherit},
+    {Kind::InitBase, otherSeam::initBase},
+
+    {Kind::List, listSeam::list},
+
+    {Kind::Variable, variableSeam::variable},
+    {Kind::ArrayVariable, variableSeam::arrayVariable},
+    {Kind::StructureVariable, variableSeam::structureVariable},
+    {Kind::DefineStructure, variableSeam::defineStructure},
+
+    {Kind::IncludeCode, includeCode},
+    {Kind::IncludePtu, includePtu},
+    {Kind::IncludeSegment, includeSegment},
+};
+static_assert(std::size(kHandlerEntries) == 57);
+
+constexpr HandlerTable makeHandlerTable() {
+    HandlerTable table{};
+    for (const auto& entry : kHandlerEntries) table[static_cast<std::size_t>(entry.kind)] = entry.handler;
+    return table;
+}
+
+constexpr HandlerTable kHandlers = makeHandlerTable();
+
+// Every kind has at most one entry.
+constexpr bool eachKindOnce() {
+    for (std::size_t i = 0; i < std::size(kHandlerEntries); ++i)
+        for (std::size_t j = i + 1; j < std::size(kHandlerEntries); ++j)
+            if (kHandlerEntries[i].kind == kHandlerEntries[j].kind) return false;
+    return true;
+}
+static_assert(eachKindOnce());
+
+}  // namespace
+
+const HandlerTable& statementHandlers() { return kHandlers; }
+
+}  // namespace script

@@ -1,0 +1,10 @@
+//************************************************************************
+//* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
+//*                                                                      *
+//* COMMAND : vorneprepro test01a sub/G -LANGUAGE=C++ -TARGET=LINUX      *
+//*   -FAST -STD_DEFINE=@SOURCE@/target/ana/hrus_c.def           *
+//*                                                                      *
+//* FILE : @WORK@/sub/G.cc                           *
+//*                                                                      *
+//* DATE : Thu Jan  1 00:00:00 1970                                      *
+//************************************************************************

@@ -1,0 +1,13 @@
+//************************************************************************
+//* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
+//*                                                                      *
+//* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX         *
+//*                                                                      *
+//* FILE : @WORK@/G.cc                               *
+//*                                                                      *
+//* DATE : Thu Jan  1 00:00:00 1970                                      *
+//************************************************************************
+int one;
+  int two;
+int three;
+// after

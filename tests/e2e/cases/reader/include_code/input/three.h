@@ -1,0 +1,3 @@
+int one;
+  int two;
+int three;
