@@ -132,15 +132,6 @@ struct Current {
     std::string exceptionText;  // the element's EXCEPTION text
 };
 
-// The remembered test name and family of NEXT_TEST.
-struct Phases {
-    bool remembered = false;
-    std::string base;
-    int number = 1;
-    bool familyRemembered = false;
-    std::string family;
-};
-
 struct Lists {
     NameList allServices;
     NameList testsOfService;
@@ -176,7 +167,6 @@ struct HarnessState {
     Blocks blocks;
     PendingDeclarations pending;
     Current current;
-    Phases phases;
     Lists lists;
     Sections sections;
     SelectionLists selection;

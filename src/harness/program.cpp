@@ -199,14 +199,4 @@ void handleSequence(const script::Statement&) { state().blocks.sequenceOn = true
 // END SEQUENCE
 void handleEndSequence(const script::Statement&) { state().blocks.sequenceOn = false; }
 
-void runVariableStatement(const script::Statement& statement, script::StatementHandler handler) {
-    if (!state().blocks.sequenceOn) {
-        handler(statement);
-        return;
-    }
-    detail::startElement();
-    handler(statement);
-    detail::closeElement();
-}
-
 }  // namespace harness

@@ -1,6 +1,8 @@
 // The structure statements of a test script (program, services, tests,
 // families, elements, comments and requirements, the INITIALIZATION and
-// TERMINATION blocks) as the dispatcher calls them, and what the generators
+// TERMINATION blocks) as the dispatcher calls them (it composes NEXT_TEST
+// from END TEST, TEST and FAMILY, and encloses a variable statement under
+// SEQUENCE in ELEMENT and END ELEMENT), and what the generators
 // of variables, environments, stubs and the other statements read from the
 // structure.
 #pragma once
@@ -19,7 +21,6 @@ void handleService(const script::Statement& statement);
 void handleEndService(const script::Statement& statement);
 void handleTest(const script::Statement& statement);
 void handleEndTest(const script::Statement& statement);
-void handleNextTest(const script::Statement& statement);
 void handleFamily(const script::Statement& statement);
 void handleEndFamily(const script::Statement& statement);
 void handleElement(const script::Statement& statement);
@@ -32,10 +33,6 @@ void handleInitialization(const script::Statement& statement);
 void handleEndInitialization(const script::Statement& statement);
 void handleTermination(const script::Statement& statement);
 void handleEndTermination(const script::Statement& statement);
-
-// VAR, ARRAY and STRUCTURE statements: while SEQUENCE is on, the handler runs
-// inside an implicit ELEMENT ... END ELEMENT.
-void runVariableStatement(const script::Statement& statement, script::StatementHandler handler);
 
 // ---- The structure as the generators see it ----------------------------------
 

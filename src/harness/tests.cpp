@@ -217,20 +217,10 @@ void startFamily(std::string_view text) {
 using detail::state;
 
 // TEST name [LOOP count]
-void handleTest(const script::Statement& statement) {
-    detail::Phases& phases = state().phases;
-    std::string rest;
-    diag::SPLIT_WORD(statement.rest, phases.base, rest);
-    phases.remembered = true;
-    phases.number = 1;
-    phases.familyRemembered = false;
-    phases.family.clear();
-    detail::startTest(statement.rest);
-}
+void handleTest(const script::Statement& statement) { detail::startTest(statement.rest); }
 
 // END TEST
 void handleEndTest(const script::Statement&) {
-    state().phases.remembered = state().phases.familyRemembered = false;
     if (state().blocks.inTest) {
         detail::closeTest();
         return;
@@ -239,26 +229,8 @@ void handleEndTest(const script::Statement&) {
     if (state().blocks.inService) detail::reportMissing(detail::Keyword::Test);
 }
 
-// NEXT_TEST [text]
-void handleNextTest(const script::Statement& statement) {
-    detail::Phases& phases = state().phases;
-    if (!phases.remembered) {
-        detail::reportMissing(detail::Keyword::Test);
-        phases = {true, "TEST", 1, false, {}};
-    } else {
-        if (state().blocks.inTest) detail::closeTest();
-        ++phases.number;
-    }
-    detail::startTest(phases.base + "_PHASE_" + std::to_string(phases.number) + " " + statement.rest);
-    if (phases.familyRemembered) detail::startFamily(phases.family);
-}
-
 // FAMILY name {, name}
-void handleFamily(const script::Statement& statement) {
-    state().phases.familyRemembered = true;
-    state().phases.family = statement.rest;
-    detail::startFamily(statement.rest);
-}
+void handleFamily(const script::Statement& statement) { detail::startFamily(statement.rest); }
 
 // END FAMILY
 void handleEndFamily(const script::Statement&) {

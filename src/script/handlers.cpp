@@ -4,33 +4,13 @@
 // statement and does nothing with it.
 #include "script/script_internal.h"
 
+#include "harness/structure.h"
+
 namespace script {
 
 namespace {
 
 using Kind = StatementKind;
-
-// Program structure and harness skeleton.
-namespace structureSeam {
-void header(const Statement&) {}
-void begin(const Statement&) {}
-void service(const Statement&) {}
-void endService(const Statement&) {}
-void test(const Statement&) {}
-void endTest(const Statement&) {}
-void family(const Statement&) {}
-void endFamily(const Statement&) {}
-void element(const Statement&) {}
-void endElement(const Statement&) {}
-void comment(const Statement&) {}
-void requirement(const Statement&) {}
-void sequence(const Statement&) {}
-void endSequence(const Statement&) {}
-void initialization(const Statement&) {}
-void endInitialization(const Statement&) {}
-void termination(const Statement&) {}
-void endTermination(const Statement&) {}
-}  // namespace structureSeam
 
 // Environments and USE.
 namespace environmentSeam {
@@ -97,24 +77,24 @@ struct HandlerEntry {
 // composed by the dispatcher from END TEST, TEST and FAMILY; COV has no
 // handler and is reported as an unknown keyword.
 constexpr HandlerEntry kHandlerEntries[] = {
-    {Kind::Header, structureSeam::header},
-    {Kind::Begin, structureSeam::begin},
-    {Kind::Service, structureSeam::service},
-    {Kind::EndService, structureSeam::endService},
-    {Kind::Test, structureSeam::test},
-    {Kind::EndTest, structureSeam::endTest},
-    {Kind::Family, structureSeam::family},
-    {Kind::EndFamily, structureSeam::endFamily},
-    {Kind::Element, structureSeam::element},
-    {Kind::EndElement, structureSeam::endElement},
-    {Kind::Comment, structureSeam::comment},
-    {Kind::Requirement, structureSeam::requirement},
-    {Kind::Sequence, structureSeam::sequence},
-    {Kind::EndSequence, structureSeam::endSequence},
-    {Kind::Initialization, structureSeam::initialization},
-    {Kind::EndInitialization, structureSeam::endInitialization},
-    {Kind::Termination, structureSeam::termination},
-    {Kind::EndTermination, structureSeam::endTermination},
+    {Kind::Header, harness::handleHeader},
+    {Kind::Begin, harness::handleBegin},
+    {Kind::Service, harness::handleService},
+    {Kind::EndService, harness::handleEndService},
+    {Kind::Test, harness::handleTest},
+    {Kind::EndTest, harness::handleEndTest},
+    {Kind::Family, harness::handleFamily},
+    {Kind::EndFamily, harness::handleEndFamily},
+    {Kind::Element, harness::handleElement},
+    {Kind::EndElement, harness::handleEndElement},
+    {Kind::Comment, harness::handleComment},
+    {Kind::Requirement, harness::handleRequirement},
+    {Kind::Sequence, harness::handleSequence},
+    {Kind::EndSequence, harness::handleEndSequence},
+    {Kind::Initialization, harness::handleInitialization},
+    {Kind::EndInitialization, harness::handleEndInitialization},
+    {Kind::Termination, harness::handleTermination},
+    {Kind::EndTermination, harness::handleEndTermination},
 
     {Kind::Environment, environmentSeam::environment},
     {Kind::EndEnvironment, environmentSeam::endEnvironment},

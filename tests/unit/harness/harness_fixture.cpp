@@ -8,6 +8,7 @@
 #include "harness/harness_internal.h"
 #include "harness/output.h"
 #include "harness/structure.h"
+#include "script/script_internal.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -18,47 +19,6 @@
 namespace harnesstest {
 
 namespace {
-
-using Handler = script::StatementHandler;
-
-// The structure keywords and the END forms, as the dispatcher routes them.
-const std::map<std::string, Handler>& handlers() {
-    static const std::map<std::string, Handler> table = {
-        {"HEADER", harness::handleHeader},       {"ENTETE", harness::handleHeader},
-        {"BEGIN", harness::handleBegin},         {"DEBUT", harness::handleBegin},
-        {"SERVICE", harness::handleService},     {"OPERATION", harness::handleService},
-        {"TEST", harness::handleTest},           {"NEXT_TEST", harness::handleNextTest},
-        {"FAMILY", harness::handleFamily},       {"FAMILLE", harness::handleFamily},
-        {"ELEMENT", harness::handleElement},     {"COMMENT", harness::handleComment},
-        {"REQUIREMENT", harness::handleRequirement}, {"SEQUENCE", harness::handleSequence},
-        {"INITIALIZATION", harness::handleInitialization},
-        {"TERMINATION", harness::handleTermination},
-        {"END SERVICE", harness::handleEndService}, {"END TEST", harness::handleEndTest},
-        {"END FAMILY", harness::handleEndFamily},   {"END ELEMENT", harness::handleEndElement},
-        {"END SEQUENCE", harness::handleEndSequence},
-        {"END INITIALIZATION", harness::handleEndInitialization},
-        {"END TERMINATION", harness::handleEndTermination},
-        {"FIN TEST", harness::handleEndTest},
-    };
-    return table;
-}
-
-void dispatch(const std::string& line) {
-    script::Statement statement;
-    statement.text = diag::trim(line);
-    diag::SPLIT_WORD(statement.text, statement.keyword, statement.rest);
-    std::string keyword = statement.keyword;
-    if (keyword == "END" || keyword == "FIN") {
-        std::string second;
-        std::string rest;
-        diag::SPLIT_WORD(statement.rest, second, rest);
-        keyword += " " + second;
-        statement.rest = rest;
-    }
-    const auto it = handlers().find(keyword);
-    ASSERT_NE(it, handlers().end()) << "no handler for " << line;
-    it->second(statement);
-}
 
 // Stand-ins for what later statements do through the harness's interface.
 void pseudoStatement(const std::string& line) {
@@ -89,7 +49,7 @@ void compileLine(const std::string& line) {
         else if (harness::inTerminationBlock()) harness::emitTerminationCode(code);
         else harness::emitCurrent(code);
     } else {
-        dispatch(trimmed);
+        script::dispatchStatement(trimmed, script::statementHandlers());
     }
 }
 
@@ -159,6 +119,7 @@ Outputs HarnessFixture::compile(const std::string& script) {
     o.generated.open((work_ / "G.cc").string());
     o.companion.open((work_ / "G.icc").string());
     o.records.open((work_ / "G.tdc").string());
+    script::detail::resetDispatchForTesting();
     testing::internal::CaptureStderr();
     harness::handOverGenerationNames(names);
     diag::setCurrentFile("t.ptu");

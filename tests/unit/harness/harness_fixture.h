@@ -24,7 +24,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Runs the script: statement lines go to their handlers, lines starting
+    // Runs the script: statements go through the dispatcher, lines starting
     // with "#" are native lines (their first character removed), blank lines
     // go to the current stream, and lines starting with "!" stand for what
     // later statements do through the harness interface ("!EXCEPTION text",

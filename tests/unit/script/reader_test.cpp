@@ -111,7 +111,7 @@ TEST_F(Reader, StatementEndsWithItsFile) {
 
 // INCLUDE PTU as the last statement of the main script and of an include.
 TEST_F(Reader, IncludeAtTheEnd) {
-    EXPECT_EQ(read("HEADER h\nINCLUDE PTU b.ptu", {{"b.ptu", "INCLUDE PTU c.ptu"}, {"c.ptu", "#c\n"}}), "");
+    EXPECT_EQ(read("HEADER h, 1, 1\nINCLUDE PTU b.ptu", {{"b.ptu", "INCLUDE PTU c.ptu"}, {"c.ptu", "#c\n"}}), "");
     EXPECT_EQ(generated(), "c\n");
 }
 
