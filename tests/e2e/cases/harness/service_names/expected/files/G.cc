@@ -1,0 +1,142 @@
+//************************************************************************
+//* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
+//*                                                                      *
+//* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX -FAST   *
+//*   -STD_DEFINE=@SOURCE@/target/ana/hrus_c.def                 *
+//*                                                                      *
+//* FILE : @WORK@/G.cc                               *
+//*                                                                      *
+//* DATE : Thu Jan  1 00:00:00 1970                                      *
+//************************************************************************
+#ifndef USE_HRU
+#define USE_HRU 1
+#endif
+#ifndef HRL_CPLUSPLUS_LANGUAGE
+#define HRL_CPLUSPLUS_LANGUAGE 1
+#endif
+// PROGRAM G
+#include "@SOURCE@/target/lib/TP.h"
+#include "@WORK@/G.icc"
+void VORNE::TEST_A (void) { 
+try {
+try {
+// BEGIN  PROCEDURE TEST_A
+#ifdef NEEDS_NUM_TEST_OPE
+vorne_run.NUM_OPERATION = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+
+vorne_run.DCL_OP_CPP(1, "A");
+try {
+vorne_run.DCL_TST_CPP(2, "T");
+try {
+#define exception exception_1_1_1
+try {
+} catch (...) {vorne_run.EXCEP_CPP(1);}
+
+#ifdef NEEDS_NUM_TEST_OPE
+vorne_run.NUM_TEST = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+vorne_run.START_CHRONO_CPP();
+try {
+} catch (...) { vorne_run.EXCEP_CPP(2);}
+vorne_run.STOP_CHRONO_CPP();
+try {
+} catch (...) { vorne_run.EXCEP_CPP(3);}
+#undef exception
+} catch (...) { vorne_run.EXCEP_CPP(1);
+}
+} catch (...) { vorne_run.EXCEP_CPP(1);
+} 
+HRU_END_TEST_CPP();
+}
+catch (...) { vorne_run.EXCEP_CPP(0);}
+}
+catch (...) { }
+}// PROCEDURE TEST_A
+void VORNE::TEST_A_1 (void) { 
+try {
+try {
+// BEGIN  PROCEDURE TEST_A_1
+vorne_run.DCL_OP_CPP(5, "A_1");
+}
+catch (...) { vorne_run.EXCEP_CPP(0);}
+}
+catch (...) { }
+}// PROCEDURE TEST_A_1
+void VORNE::TEST_A_2 (void) { 
+try {
+try {
+// BEGIN  PROCEDURE TEST_A_2
+vorne_run.DCL_OP_CPP(6, "A_2");
+}
+catch (...) { vorne_run.EXCEP_CPP(0);}
+}
+catch (...) { }
+}// PROCEDURE TEST_A_2
+void VORNE::TEST_ABCDEFGHIJKLMNOPQ (void) { 
+try {
+try {
+// BEGIN  PROCEDURE TEST_ABCDEFGHIJKLMNOPQ
+vorne_run.DCL_OP_CPP(7, "ABCDEFGHIJKLMNOPQ");
+}
+catch (...) { vorne_run.EXCEP_CPP(0);}
+}
+catch (...) { }
+}// PROCEDURE TEST_ABCDEFGHIJKLMNOPQ
+void VORNE::TEST_ABCDEFGHIJKLMNOP_0 (void) { 
+try {
+try {
+// BEGIN  PROCEDURE TEST_ABCDEFGHIJKLMNOP_0
+vorne_run.DCL_OP_CPP(8, "ABCDEFGHIJKLMNOP_0");
+}
+catch (...) { vorne_run.EXCEP_CPP(0);}
+}
+catch (...) { }
+}// PROCEDURE TEST_ABCDEFGHIJKLMNOP_0
+void VORNE::TEST_ABCDEFGHIJKLMNOPQ_1 (void) { 
+try {
+try {
+// BEGIN  PROCEDURE TEST_ABCDEFGHIJKLMNOPQ_1
+vorne_run.DCL_OP_CPP(9, "ABCDEFGHIJKLMNOPQ_1");
+}
+catch (...) { vorne_run.EXCEP_CPP(0);}
+}
+catch (...) { }
+}// PROCEDURE TEST_ABCDEFGHIJKLMNOPQ_1
+#ifdef DRAV_MAIN_HEADER
+ DRAV_MAIN_HEADER
+#else
+int main(int argc, char ** argv)
+{
+#endif
+try {
+   HRU_INIT_DATA
+try {
+// BEGIN  PROCEDURE G
+vorne_run.OPF_CPP("@WORK@/G.rio");
+
+vorne.TEST_A();
+vorne.TEST_A_1();
+vorne.TEST_A_2();
+vorne.TEST_ABCDEFGHIJKLMNOPQ();
+vorne.TEST_ABCDEFGHIJKLMNOP_0();
+vorne.TEST_ABCDEFGHIJKLMNOPQ_1();
+vorne_run.CLF_CPP("@WORK@/G.rio");
+
+} catch (...) { vorne_run.EXCEP_CPP(0);
+vorne_run.CLF_CPP("@WORK@/G.rio");
+
+}
+}
+catch (...) { }
+
+#ifdef DRAV_MAIN_RETURN
+ DRAV_MAIN_RETURN
+#else
+ return(0);
+#endif
+
+}// end G
+
+HRU_TRACES_FILE("@WORK@/G.rio")
+
