@@ -11,10 +11,13 @@ ninja -C build vorneprepro
 
 out=build/examples
 rm -rf "$out" && mkdir -p "$out"
+# A copy of the scripts and of the unit headers their harnesses include: the
+# listings are written next to the scripts, out of the source tree.
+cp examples/* "$out"/
 export MORVIKDIR="$PWD/build/morvik" HRLTGT="$PWD/target"
 mkdir -p "$MORVIKDIR/lib/locale"
 status=0
-for script in examples/*.ptu; do
+for script in "$out"/*.ptu; do
   name=$(basename "$script" .ptu)
   echo "== $script"
   build/vorneprepro "$script" "$out/$name.cc" "$out" || status=$?
