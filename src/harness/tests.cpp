@@ -1,5 +1,5 @@
-// TEST, NEXT_TEST, END TEST, FAMILY and END FAMILY: test names and loops,
-// the lazy declarations of service, test and family, and the test body.
+// TEST, END TEST, FAMILY and END FAMILY: test names and loops, the lazy
+// declarations of service, test and family, and the test body.
 #include "diag/diag.h"
 #include "diag/strings.h"
 #include "driver/settings.h"
@@ -28,10 +28,12 @@ std::string normaliseTestName(std::string_view text) {
     return diag::upperCased(name);
 }
 
+std::string_view loopKeyword() { return frenchKeywords() ? "BOUCLE" : "LOOP"; }
+
 // The position of the loop keyword standing alone after at least two
 // characters of name, or npos.
 std::size_t loopKeywordPosition(std::string_view text) {
-    const std::string_view keyword = frenchKeywords() ? "BOUCLE" : "LOOP";
+    const std::string_view keyword = loopKeyword();
     for (std::size_t at = 2; at + keyword.size() <= text.size(); ++at) {
         if (!blank(text[at - 1])) continue;
         const std::size_t end = at + keyword.size();
@@ -46,8 +48,7 @@ std::string_view takeLoop(std::string_view text, Current& c) {
     c.loopGiven = false;
     const std::size_t at = loopKeywordPosition(text);
     if (at == std::string_view::npos) return text;
-    const std::size_t keywordLength = frenchKeywords() ? 6 : 4;
-    c.loopText = diag::trim(text.substr(at + keywordLength));
+    c.loopText = diag::trim(text.substr(at + loopKeyword().size()));
     if (c.loopText.empty()) {
         diag::warning("INDBOUINC", text);
     } else {
@@ -73,9 +74,10 @@ void enterTest(std::string name) {
     state().pending.test = true;
 }
 
+// Both lookups run, so that each marks its list's entry used.
 bool testDeselected(const std::string& name) {
-    const bool excluded = excludedService(state().current.serviceFullName);
-    return !testSelected(name) || excluded;
+    const bool selected = testSelected(name);
+    return !selected || excludedService(state().current.serviceFullName);
 }
 
 // T3 and the "R" record, with T4 when the count is not known while compiling.
