@@ -2,7 +2,7 @@
 //* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
 //*                                                                      *
 //* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX -FAST   *
-//*   -STD_DEFINE=@SOURCE@/target/ana/hrus_c.def                 *
+//*   -STD_DEFINE=@SCRATCH@/target/ana/hrus_c.def            *
 //*                                                                      *
 //* FILE : @WORK@/G.cc                               *
 //*                                                                      *

@@ -1,7 +1,8 @@
 //************************************************************************
 //* OUTIL : Unit Test Compiler VERSION 8.0.1.2.343.015                   *
 //*                                                                      *
-//* COMMANDE : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX        *
+//* COMMANDE : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX -FAST  *
+//*   -STD_DEFINE=@SCRATCH@/target/ana/hrus_c.def            *
 //*                                                                      *
 //* FICHIER : @WORK@/G.cc                            *
 //*                                                                      *

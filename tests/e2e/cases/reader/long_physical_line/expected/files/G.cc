@@ -1,7 +1,8 @@
 //************************************************************************
 //* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
 //*                                                                      *
-//* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX         *
+//* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX -FAST   *
+//*   -STD_DEFINE=@SCRATCH@/target/ana/hrus_c.def            *
 //*                                                                      *
 //* FILE : @WORK@/G.cc                               *
 //*                                                                      *

@@ -2,7 +2,7 @@
 //* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
 //*                                                                      *
 //* COMMAND : vorneprepro test01a sub/G -LANGUAGE=C++ -TARGET=LINUX      *
-//*   -FAST -STD_DEFINE=@SOURCE@/target/ana/hrus_c.def           *
+//*   -FAST -STD_DEFINE=@SCRATCH@/target/ana/hrus_c.def      *
 //*                                                                      *
 //* FILE : @WORK@/sub/G.cc                           *
 //*                                                                      *
