@@ -6,6 +6,7 @@
 #include "diag/diag.h"
 #include "values/wide_internal.h"
 
+#include <climits>
 #include <limits>
 
 namespace values {
@@ -301,14 +302,6 @@ std::string image(const Real& value, int limit) {
 std::optional<Real> realFromText(std::string_view text) {
     const LiteralParts parts = splitLiteral(text);
     if (!parts.valid) return std::nullopt;
-    if (parts.exponentTooLarge) {
-        bool zero = true;
-        for (char c : std::string(parts.integral) + std::string(parts.fraction)) zero = zero && c == '0';
-        if (zero) return kRealZero;
-        if (parts.exponent < 0) return kRealZero;
-        reportExponentOverflow(parts.exponent);
-        return std::nullopt;
-    }
     // The first P + 1 significant digits; the last one only rounds.
     Wide w{};
     int kept = 0;
@@ -325,6 +318,13 @@ std::optional<Real> realFromText(std::string_view text) {
     };
     for (char c : parts.integral) take(c);
     for (char c : parts.fraction) take(c);
+    if (wide::isZero(w)) return kRealZero;
+    const bool tooSmall = (parts.exponentTooLarge && parts.exponent < 0) || power + kept < INT32_MIN;
+    if (tooSmall) return kRealZero;
+    if (parts.exponentTooLarge || power + kept > INT32_MAX) {
+        diag::error("OVERFLOW", text);
+        return std::nullopt;
+    }
     return normalise(false, w, power);
 }
 
