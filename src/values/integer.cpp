@@ -311,6 +311,17 @@ std::string image(const Integer& value, DisplayFormat format, int size) {
 }
 
 std::optional<Integer> integerFromText(std::string_view digits, int base) {
+    if (base == 10 && !digits.empty() && digits.size() <= 18) {
+        std::int64_t value = 0;
+        for (char c : digits) {
+            if (c < '0' || c > '9') {
+                value = -1;
+                break;
+            }
+            value = value * 10 + (c - '0');
+        }
+        if (value >= 0) return Integer::fromInt64(value);
+    }
     Magnitude m{};
     bool valid = !digits.empty() && base >= 2 && base <= 16;
     for (std::size_t i = 0; valid && i < digits.size(); ++i) {

@@ -114,6 +114,26 @@ constexpr std::array<Compound, 6> kCompounds = {{
 }};
 static_assert(kCompounds.size() == 6);
 
+// Kind and operator code of each single character, derived from the rows above.
+struct CharacterToken {
+    TokenKind kind = TokenKind::ERREUR;
+    int op = -1;
+    bool startsCompound = false;
+};
+constexpr auto kCharacterTokens = [] {
+    std::array<CharacterToken, 256> table;
+    for (auto& entry : table) entry = CharacterToken{};  // "table{}" leaves entries unset under GCC 12
+    for (const auto& row : kPunctuation) table[static_cast<unsigned char>(row.character)].kind = row.kind;
+    for (const auto& row : kOperators) {
+        table[static_cast<unsigned char>(row.character)].kind = TokenKind::OPERATEUR;
+        table[static_cast<unsigned char>(row.character)].op = row.code;
+    }
+    for (const auto& row : kCompounds) table[static_cast<unsigned char>(row.text[0])].startsCompound = true;
+    return table;
+}();
+static_assert(kCharacterTokens[static_cast<unsigned char>('`')].kind == TokenKind::ERREUR);
+static_assert(kCharacterTokens[0xE9].kind == TokenKind::ERREUR);
+
 struct SimpleEscape {
     char letter;
     int code;
@@ -255,14 +275,15 @@ Dialect currentDialect() {
 // ---- Scanning -------------------------------------------------------------------
 
 const Token& Scanner::peek(int ahead) {
-    while (buffered_ <= ahead) scan(lookahead_[buffered_++]);
-    return lookahead_[ahead];
+    while (buffered_ <= ahead) scan(lookahead_[(head_ + buffered_++) & 1]);
+    return lookahead_[(head_ + ahead) & 1];
 }
 
+// The end and an error stay in front: nothing can be read past them.
 void Scanner::advance() {
-    if (buffered_ == 0) peek();
-    if (lookahead_[0].is(TokenKind::END_LEX) || lookahead_[0].is(TokenKind::ERREUR)) return;
-    std::swap(lookahead_[0], lookahead_[1]);
+    const Token& front = peek();
+    if (front.is(TokenKind::END_LEX) || front.is(TokenKind::ERREUR)) return;
+    head_ ^= 1;
     --buffered_;
 }
 
@@ -351,26 +372,19 @@ void Scanner::scanString(Token& token) {
 void Scanner::scanPunctuation(Token& token) {
     const std::size_t start = position_;
     const std::string_view rest = text_.substr(position_);
-    token.kind = TokenKind::ERREUR;
+    const CharacterToken& single = kCharacterTokens[static_cast<unsigned char>(rest[0])];
+    token.kind = single.kind;
+    token.op = single.op;
+    std::size_t length = 1;
     for (const auto& row : kCompounds) {
-        if (rest.substr(0, row.text.size()) == row.text) {
-            token.kind = row.kind;
-            token.op = row.kind == TokenKind::OPERATEUR ? kOtherOperator : -1;
-            position_ += row.text.size();
-            break;
-        }
+        if (!single.startsCompound || !rest.starts_with(row.text)) continue;
+        token.kind = row.kind;
+        token.op = row.kind == TokenKind::OPERATEUR ? kOtherOperator : -1;
+        length = row.text.size();
+        break;
     }
-    if (token.is(TokenKind::ERREUR)) {
-        for (const auto& row : kPunctuation)
-            if (row.character == rest[0]) token.kind = row.kind;
-        for (const auto& row : kOperators) {
-            if (row.character != rest[0]) continue;
-            token.kind = TokenKind::OPERATEUR;
-            token.op = row.code;
-        }
-        ++position_;
-    }
-    token.spelling = text_.substr(start, position_ - start);
+    position_ += length;
+    token.spelling = text_.substr(start, length);
     if (token.is(TokenKind::ERREUR)) diag::error("CHARINVAL", characterImage(rest[0]));
 }
 

@@ -39,7 +39,8 @@ private:
 
     std::string_view text_;
     std::size_t position_ = 0;
-    std::array<Token, 2> lookahead_;
+    std::array<Token, 2> lookahead_;  // a ring of two
+    int head_ = 0;
     int buffered_ = 0;
 };
 

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+
 namespace {
 
 using values::DisplayFormat;
@@ -509,6 +512,36 @@ TEST_F(Expressions, AbsoluteValues) {
     EXPECT_NE(messages().find("OVERFLOW"), std::string::npos);
     EXPECT_TRUE(values::absoluteValue(Value::error(), kEnglish).failed());
     EXPECT_EQ(messages(), "");
+}
+
+// ---- Robustness -------------------------------------------------------------------
+
+// Random texts over the characters the scanner cares about: a failure always
+// comes with an error message, a success never does, and nothing crashes.
+TEST_F(Expressions, RandomTextsFailWithAMessageOrSucceedSilently) {
+    static constexpr char kAlphabet[] = "0123456789axeEhHbBuLfI+-*/&%:.,()[]{}<>@#\"' \\\x01\xE9";
+    const Target targets[] = {
+        {TypeKind::ENTIER, DisplayFormat::HEXA, 12},   {TypeKind::ENTIER, DisplayFormat::DECIMAL_DEF, -8},
+        {TypeKind::REEL, DisplayFormat::FLOAT, 3},     {TypeKind::CARACTERE, DisplayFormat::DECIMAL_DEF, 0},
+        {TypeKind::CHAINE, DisplayFormat::DECIMAL_DEF, 0}, {TypeKind::BIT, DisplayFormat::UNSIGNED, 3},
+    };
+    values::defineSymbol("I", Value::integerConstant(values::Integer::fromInt(3)));
+    std::mt19937 rng(1234);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        const int length = static_cast<int>(rng() % 24);
+        for (int k = 0; k < length; ++k) text += kAlphabet[rng() % (sizeof kAlphabet - 1)];
+        const auto before = diag::errorCount();
+        const Value v = values::evaluate(text, i % 2 ? kEnglish : kFrench);
+        ASSERT_EQ(v.failed(), diag::errorCount() > before) << text;
+        if (v.failed()) continue;
+        const Target& target = targets[rng() % std::size(targets)];
+        const auto rendered = values::render(v, target, kEnglish);
+        ASSERT_EQ(!rendered.has_value(), diag::errorCount() > before) << text;
+        const Value a = values::absoluteValue(v, kEnglish);
+        ASSERT_EQ(a.failed(), diag::errorCount() > before) << text;
+    }
+    messages();
 }
 
 // ---- Names and the current dialect ------------------------------------------------------
