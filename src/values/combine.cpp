@@ -109,7 +109,8 @@ Value combine(const Value& left, std::string_view op, const Value& right, const 
     if (l == ValueKind::String && r == ValueKind::String) return combineStrings(left, op, right, dialect);
     if (!isText(l) && !isText(r)) return mismatch(left, op, right, dialect);
     const bool withString = l == ValueKind::String || r == ValueKind::String;
-    if (withString && isConcatenation(op)) return textResult(left, languagePieces(dialect.language).concatenation, right, dialect);
+    if (withString && isConcatenation(op))
+        return textResult(left, languagePieces(dialect.language).concatenation, right, dialect);
     return textResult(left, op, right, dialect);
 }
 

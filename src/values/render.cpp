@@ -152,7 +152,8 @@ std::optional<std::string> renderReal(const Real& real, const Target& target, co
         if (!integer) return std::nullopt;
         return renderInteger(*integer, target, dialect);
     }
-    const auto digits = static_cast<int>(std::min<std::int64_t>(std::llabs(static_cast<std::int64_t>(target.size)), 100000));
+    const std::int64_t magnitude = std::llabs(static_cast<std::int64_t>(target.size));
+    const auto digits = static_cast<int>(std::min<std::int64_t>(magnitude, 100000));
     if (target.format == DisplayFormat::FLOAT) return fixedPoint(real, digits);
     if (target.format == DisplayFormat::REAL) return image(real, digits);
     return image(real, 19);
@@ -209,7 +210,8 @@ Value absoluteValue(const Value& value, const Dialect& dialect) {
     case ValueKind::Identifier:
     case ValueKind::Irreducible: {
         const LanguagePieces& pieces = languagePieces(dialect.language);
-        return Value::irreducible(std::string(pieces.absoluteOpening) + value.text + std::string(pieces.absoluteClosing));
+        return Value::irreducible(std::string(pieces.absoluteOpening) + value.text +
+                                  std::string(pieces.absoluteClosing));
     }
     case ValueKind::String:
         diag::error("VALABSIMP", sourceText(value, dialect));

@@ -288,7 +288,8 @@ TEST_F(Expressions, LexicalErrorsAreReportedOnce) {
 TEST_F(Expressions, NestingIsBounded) {
     const std::string nested199 = std::string(199, '(') + "1" + std::string(199, ')');
     EXPECT_EQ(eval(nested199), "integer 1");
-    EXPECT_EQ(eval(std::string(100, '[') + "x" + std::string(100, ']')), "irreducible " + std::string(100, '[') + "x" + std::string(100, ']'));
+    const std::string lists = std::string(100, '[') + "x" + std::string(100, ']');
+    EXPECT_EQ(eval(lists), "irreducible " + lists);
     EXPECT_EQ(messages(), "");
     EXPECT_EQ(eval(std::string(5000, '(') + "1" + std::string(5000, ')')), "error");
     EXPECT_EQ(messages(), "Morvik-E-LINETOLON,  Too long instruction ((((((((((((((((((((((((((((((((((((((((...\n");
