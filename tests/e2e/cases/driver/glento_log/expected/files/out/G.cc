@@ -1,0 +1,10 @@
+//************************************************************************
+//* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
+//*                                                                      *
+//* COMMAND : vorneprepro a.ptu out/G.cc -LANGUAGE=C++ -TARGET=LINUX     *
+//*   -FAST -STD_DEFINE=@SCRATCH@/target/ana/hrus_c.def      *
+//*                                                                      *
+//* FILE : @WORK@/out/G.cc                           *
+//*                                                                      *
+//* DATE : Thu Jan  1 00:00:00 1970                                      *
+//************************************************************************
