@@ -14,7 +14,8 @@
 //
 // In commands, environments and expected texts @WORK@ stands for the working
 // directory, @SCRATCH@ for its parent (which holds "target", a link to the
-// bundled target package, HRLTGT by default), @SOURCE@ for the source tree;
+// bundled target package; HRLTGT is "../target" by default, a path that looks
+// the same on every machine), @SOURCE@ for the source tree;
 // in commands @REPEAT(c,n)@ stands for n copies of c. With
 // VORNE_UPDATE_GOLDEN=1 the expected files are rewritten.
 #include <gtest/gtest.h>
@@ -126,7 +127,7 @@ std::vector<std::string> baseEnvironment(const fs::path& caseDir, const fs::path
         {"SOURCE_DATE_EPOCH", "0"},
         {"TZ", "UTC"},
         {"LANG", "C"},
-        {"HRLTGT", (scratch / "target").string()},
+        {"HRLTGT", "../target"},
     };
     if (fs::exists(caseDir / "env"))
         for (const auto& line : lines(readFile(caseDir / "env"))) {
@@ -161,8 +162,8 @@ public:
         const fs::path scratch = makeScratch();
         const fs::path work = scratch / "work";
         fs::create_directories(work);
-        // The target package is reached through a path of fixed length, so
-        // that headers which show it keep their layout wherever the sources are.
+        // The target package is reached through a relative path, so that
+        // outputs which show it look the same wherever the sources are.
         fs::create_directory_symlink(kSourceRoot / "target", scratch / "target");
         if (fs::exists(caseDir_ / "input"))
             fs::copy(caseDir_ / "input", work, fs::copy_options::recursive);
@@ -188,8 +189,9 @@ public:
 private:
     static fs::path makeScratch() {
         // A fixed root keeps the length of the working path, and so the layout of
-        // the headers that show it, the same on every machine.
-        std::string pattern = "/tmp/vorne-e2e-XXXXXX";
+        // the headers that show it, the same on every machine; the name holds no
+        // character at which long header lines are cut.
+        std::string pattern = "/tmp/vorneE2E_XXXXXX";
         return ::mkdtemp(pattern.data());
     }
 

@@ -2,10 +2,10 @@
 //* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
 //*                                                                      *
 //* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX         *
-//*   -SOURCE=unit12x.c -STRVER=version -FAST -STD_DEFINE=/tmp/          *
-//*   vorne-e2e-AXqfdN/target/ana/hrus_c.def                             *
+//*   -SOURCE=unit12x.c -STRVER=version -FAST -STD_DEFINE=../target/     *
+//*   ana/hrus_c.def                                                     *
 //*                                                                      *
-//* FILE : @WORK@/G.cc                               *
+//* FILE : @WORK@/G.cc                                *
 //*                                                                      *
 //* DATE : Thu Jan  1 00:00:00 1970                                      *
 //************************************************************************
