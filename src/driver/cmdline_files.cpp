@@ -158,7 +158,6 @@ std::string expandReferences(std::string_view text) {
         } else if (const char* value = std::getenv(name.c_str())) {
             out += value;
         } else {
-            diag::info("NOLOGIDEF", name);
             out.append(text.substr(dollar, end - dollar));
         }
         from = end;

@@ -12,9 +12,12 @@
 //              the run creates or changes in the working directory
 //   nocompile  optional: the generated harness is not compiled
 //
-// In commands and expected texts @WORK@ stands for the working directory,
-// @SOURCE@ for the source tree and @REPEAT(c,n)@ (commands only) for n
-// copies of c. With VORNE_UPDATE_GOLDEN=1 the expected files are rewritten.
+// In commands, environments and expected texts @WORK@ stands for the working
+// directory, @SCRATCH@ for its parent (which holds "target", a link to the
+// bundled target package; HRLTGT is "../target" by default, a path that looks
+// the same on every machine), @SOURCE@ for the source tree;
+// in commands @REPEAT(c,n)@ stands for n copies of c. With
+// VORNE_UPDATE_GOLDEN=1 the expected files are rewritten.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -27,7 +30,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -67,12 +69,18 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
         text.replace(at, from.size(), to);
 }
 
+// "@REPEAT(c,n)@" becomes n copies of the character c.
 std::string expandRepeats(std::string text) {
-    static const std::regex repeat(R"(@REPEAT\((.),(\d+)\)@)");
-    std::smatch match;
-    while (std::regex_search(text, match, repeat))
-        text.replace(match.position(0), match.length(0),
-                     std::string(std::stoul(match[2].str()), match[1].str()[0]));
+    const std::string open = "@REPEAT(";
+    for (std::size_t at = text.find(open); at != std::string::npos; at = text.find(open, at)) {
+        const std::size_t comma = at + open.size() + 1;
+        const std::size_t close = text.find(")@", comma);
+        if (comma >= text.size() || text[comma] != ',' || close == std::string::npos) break;
+        const std::size_t count = std::stoul(text.substr(comma + 1, close - comma - 1));
+        const std::string repeated(count, text[comma - 1]);
+        text.replace(at, close + 2 - at, repeated);
+        at += repeated.size();
+    }
     return text;
 }
 
@@ -112,14 +120,14 @@ Outcome run(const std::vector<std::string>& argv, const std::vector<std::string>
     return outcome;
 }
 
-std::vector<std::string> baseEnvironment(const fs::path& caseDir) {
+std::vector<std::string> baseEnvironment(const fs::path& caseDir, const fs::path& scratch) {
     std::map<std::string, std::string> env = {
         {"PATH", "/usr/local/bin:/usr/bin:/bin"},
         {"MORVIKDIR", kInstallation.string()},
         {"SOURCE_DATE_EPOCH", "0"},
         {"TZ", "UTC"},
         {"LANG", "C"},
-        {"HRLTGT", (kSourceRoot / "target").string()},
+        {"HRLTGT", "../target"},
     };
     if (fs::exists(caseDir / "env"))
         for (const auto& line : lines(readFile(caseDir / "env"))) {
@@ -129,7 +137,9 @@ std::vector<std::string> baseEnvironment(const fs::path& caseDir) {
                 continue;
             }
             const auto eq = line.find('=');
-            env[line.substr(0, eq)] = eq == std::string::npos ? "" : line.substr(eq + 1);
+            std::string value = eq == std::string::npos ? "" : line.substr(eq + 1);
+            replaceAll(value, "@SCRATCH@", scratch.string());
+            env[line.substr(0, eq)] = value;
         }
     std::vector<std::string> out;
     for (const auto& [name, value] : env) out.push_back(name + "=" + value);
@@ -152,22 +162,26 @@ public:
         const fs::path scratch = makeScratch();
         const fs::path work = scratch / "work";
         fs::create_directories(work);
+        // The target package is reached through a relative path, so that
+        // outputs which show it look the same wherever the sources are.
+        fs::create_directory_symlink(kSourceRoot / "target", scratch / "target");
         if (fs::exists(caseDir_ / "input"))
             fs::copy(caseDir_ / "input", work, fs::copy_options::recursive);
         const auto before = snapshot(work);
         std::vector<std::string> argv = {kCompiler.string()};
         for (auto line : lines(readFile(caseDir_ / "cmd"))) {
             replaceAll(line, "@WORK@", work.string());
+            replaceAll(line, "@SCRATCH@", scratch.string());
             replaceAll(line, "@SOURCE@", kSourceRoot.string());
             argv.push_back(expandRepeats(line));
         }
-        const Outcome outcome = run(argv, baseEnvironment(caseDir_), work, scratch);
+        const Outcome outcome = run(argv, baseEnvironment(caseDir_, scratch), work, scratch);
         auto after = snapshot(work);
         for (const auto& [name, content] : before) {
             auto it = after.find(name);
             if (it != after.end() && it->second == content) after.erase(it);
         }
-        compare(outcome, after, work);
+        compare(outcome, after, scratch);
         compileHarnesses(after, work, scratch);
         fs::remove_all(scratch);
     }
@@ -175,19 +189,21 @@ public:
 private:
     static fs::path makeScratch() {
         // A fixed root keeps the length of the working path, and so the layout of
-        // the headers that show it, the same on every machine.
-        std::string pattern = "/tmp/vorne-e2e-XXXXXX";
+        // the headers that show it, the same on every machine; the name holds no
+        // character at which long header lines are cut.
+        std::string pattern = "/tmp/vorneE2E_XXXXXX";
         return ::mkdtemp(pattern.data());
     }
 
-    std::string normalised(std::string text, const fs::path& work) const {
-        replaceAll(text, work.string(), "@WORK@");
+    std::string normalised(std::string text, const fs::path& scratch) const {
+        replaceAll(text, (scratch / "work").string(), "@WORK@");
+        replaceAll(text, scratch.string(), "@SCRATCH@");
         replaceAll(text, kSourceRoot.string(), "@SOURCE@");
         return text;
     }
 
     void compare(const Outcome& outcome, const std::map<std::string, std::string>& files,
-                 const fs::path& work) const {
+                 const fs::path& work) const {  // work: the scratch directory
         const fs::path expected = caseDir_ / "expected";
         if (std::getenv("VORNE_UPDATE_GOLDEN")) {
             fs::remove_all(expected);
@@ -226,7 +242,7 @@ private:
                 "/usr/bin/g++", "-std=c++17", "-Wall", "-Werror",
                 "-I" + (kSourceRoot / "target" / "lib").string(), "-I" + work.string(),
                 (work / name).string(), "-o", program.string()};
-            const auto environment = baseEnvironment(caseDir_);
+            const auto environment = baseEnvironment(caseDir_, scratch);
             const Outcome built = run(compile, environment, work, scratch);
             ASSERT_EQ(built.status, 0) << "g++ failed on " << name << ":\n" << built.err;
             const Outcome ran = run({program.string()}, environment, work, scratch);

@@ -4,7 +4,7 @@
 //* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX -FAST   *
 //*   -TEST=FIRST TEST,SECOND -RESTRICTION=KR,NOPOS -STD_DEFINE=std.def  *
 //*                                                                      *
-//* FILE : @WORK@/G.cc                               *
+//* FILE : @WORK@/G.cc                                *
 //*                                                                      *
 //* DATE : Thu Jan  1 00:00:00 1970                                      *
 //************************************************************************
@@ -17,7 +17,7 @@
 #define HRL_CPLUSPLUS_LANGUAGE 1
 #endif
 // PROGRAM G
-#include "@SOURCE@/target/lib/TP.h"
+#include "../target/lib/TP.h"
 // SERVICE s 
 #include "@WORK@/G.icc"
 void Harness::TEST_S (void) { 

@@ -3,7 +3,7 @@
 //*                                                                      *
 //* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX -FAST   *
 //*                                                                      *
-//* FILE : @WORK@/G.cc                               *
+//* FILE : @WORK@/G.cc                                *
 //*                                                                      *
 //* DATE : Thu Jan  1 00:00:00 1970                                      *
 //************************************************************************

@@ -2,9 +2,9 @@
 //* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
 //*                                                                      *
 //* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX -FAST   *
-//*   -STD_DEFINE=@SOURCE@/target/ana/hrus_c.def                 *
+//*   -STD_DEFINE=../target/ana/hrus_c.def                               *
 //*                                                                      *
-//* FILE : @WORK@/G.cc                               *
+//* FILE : @WORK@/G.cc                                *
 //*                                                                      *
 //* DATE : Thu Jan  1 00:00:00 1970                                      *
 //************************************************************************
@@ -15,7 +15,7 @@
 #define HRL_CPLUSPLUS_LANGUAGE 1
 #endif
 // PROGRAM G
-#include "@SOURCE@/target/lib/TP.h"
+#include "../target/lib/TP.h"
 #include "@WORK@/G.icc"
 void VORNE::TEST_S (void) { 
 try {

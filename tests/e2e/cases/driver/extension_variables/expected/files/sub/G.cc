@@ -2,9 +2,9 @@
 //* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
 //*                                                                      *
 //* COMMAND : vorneprepro test01a sub/G -LANGUAGE=C++ -TARGET=LINUX      *
-//*   -FAST -STD_DEFINE=@SOURCE@/target/ana/hrus_c.def           *
+//*   -FAST -STD_DEFINE=../target/ana/hrus_c.def                         *
 //*                                                                      *
-//* FILE : @WORK@/sub/G.cc                           *
+//* FILE : @WORK@/sub/G.cc                            *
 //*                                                                      *
 //* DATE : Thu Jan  1 00:00:00 1970                                      *
 //************************************************************************
@@ -15,7 +15,7 @@
 #define HRL_CPLUSPLUS_LANGUAGE 1
 #endif
 // PROGRAM G
-#include "@SOURCE@/target/lib/TP.h"
+#include "../target/lib/TP.h"
 #include "@WORK@/sub/G.icc"
 void VORNE::TEST_S (void) { 
 try {

@@ -1,0 +1,3 @@
+int a; /* "x" VERSION 'B12' */
+int b;
+#define Version "B13"
