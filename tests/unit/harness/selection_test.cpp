@@ -56,6 +56,14 @@ TEST_F(Selection, ExcludedTestAndFamilies) {
     EXPECT_EQ(out.messages.find("INEX"), std::string::npos);
 }
 
+// A test is excluded only when every one of its families is.
+TEST_F(Selection, ExcludedFamiliesMustAllBeListed) {
+    option("EXFAMILY", "ROBUST");
+    const Outputs out = compile(kTwoServices);
+    EXPECT_NE(out.generated.find("vorne_run.DCL_TST_CPP(2, \"T1\");"), std::string::npos);
+    EXPECT_NE(out.generated.find("vorne_run.DCL_TST_CPP(7, \"T2\");"), std::string::npos);
+}
+
 TEST_F(Selection, FamilySelectsWhenOneNameIsListed) {
     option("FAMILY", "LIMITS");
     const Outputs out = compile(kTwoServices);
