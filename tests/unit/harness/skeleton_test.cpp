@@ -225,6 +225,16 @@ TEST_F(Skeleton, NoEditLeavesNoRunTimeDeclaration) {
     EXPECT_EQ(build(true, kUnit), "");
 }
 
+// Without declaration analysis the constants block precedes the first
+// service function, once.
+TEST_F(Skeleton, ConstantsBlockWithoutAnalysis) {
+    option("NOANALYZE");
+    const Outputs out = compile("BEGIN\nSERVICE a\nEND SERVICE\nSERVICE b\nEND SERVICE\n");
+    const std::string block = "// declaration des constantes \n// aucune constante\nvoid VORNE::TEST_A (void) { \n";
+    EXPECT_NE(out.generated.find(block), std::string::npos);
+    EXPECT_EQ(out.generated.find("// declaration des constantes", out.generated.find(block) + 1), std::string::npos);
+}
+
 TEST_F(Skeleton, ClassOption) {
     option("CLASS", "Harness");
     const Outputs out = compile(kWorkedExample);
