@@ -104,6 +104,7 @@ struct PendingDeclarations {
 
 // Result of evaluating a LOOP count.
 struct LoopCount {
+    bool failed = false;    // the evaluation failed and said why
     bool integer = true;    // false: TYPBOUCLE
     bool constant = false;  // the value is known while compiling
     long long value = 0;
@@ -144,7 +145,6 @@ struct Lists {
     std::vector<std::string> constructorLines;
     std::vector<std::string> destructorLines;
     std::vector<PendingText> pending;
-    std::vector<std::pair<std::string, std::string>> constants;  // name, C text
     int highestCounterJ = 0;
     int highestCounterI = 0;
 };

@@ -1,8 +1,11 @@
-// The count of a test loop. Until the script expression evaluator and the C++
-// expression analyser give counts their type and value, a decimal integer is
-// a constant, a real, character or string literal is not an integer, and any
+// The count of a test loop. Without declaration analysis the script's
+// expression language folds it; with analysis, until the C++ expression
+// analyser gives counts their type and value, a decimal integer is a
+// constant, a real, character or string literal is not an integer, and any
 // other text is an integer known only at run time.
+#include "driver/settings.h"
 #include "harness/harness_internal.h"
+#include "values/expressions.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -22,9 +25,7 @@ bool realLiteral(std::string_view text) {
            text.find_first_of(".eE") != std::string_view::npos;
 }
 
-}  // namespace
-
-LoopCount evaluateLoopCount(std::string_view text) {
+LoopCount countOfText(std::string_view text) {
     LoopCount count;
     if (decimalInteger(text)) {
         const std::string digits(text);
@@ -35,6 +36,38 @@ LoopCount evaluateLoopCount(std::string_view text) {
     }
     count.integer = !realLiteral(text) && !text.starts_with('"') && !text.starts_with('\'');
     return count;
+}
+
+// A count folded by the script's expression language.
+LoopCount countOfScriptExpression(std::string_view text) {
+    LoopCount count;
+    const values::Value value = values::evaluate(text);
+    switch (value.kind) {
+    case values::ValueKind::Error:
+        count.failed = true;
+        break;
+    case values::ValueKind::Integer:
+        if (const auto small = values::toInt(value.integer)) {
+            count.constant = true;
+            count.value = *small;
+        } else {
+            count.failed = true;
+        }
+        break;
+    case values::ValueKind::Real:
+    case values::ValueKind::String:
+        count.integer = false;
+        break;
+    default:
+        break;  // a name or an expression: known at run time
+    }
+    return count;
+}
+
+}  // namespace
+
+LoopCount evaluateLoopCount(std::string_view text) {
+    return driver::settings().analysis ? countOfText(text) : countOfScriptExpression(text);
 }
 
 }  // namespace harness::detail

@@ -9,6 +9,7 @@
 #include "harness/structure.h"
 #include "harness/templates.h"
 #include "script/sidefiles.h"
+#include "values/expressions.h"
 
 namespace harness {
 
@@ -72,15 +73,18 @@ void emitConstantsBlock() {
         if (constantsFile.isOpen()) constantsFile.writeLine(line);
     };
     emit(std::string(t::kConstantsHead));
-    for (const auto& [name, value] : state().lists.constants) emit(fillPlaceholders(t::kConstantLine, {name, value}));
-    emit(std::string(state().lists.constants.empty() ? t::kNoConstants : t::kConstantsEnd));
+    const auto dialect = values::currentDialect();
+    for (const auto& constant : values::constants())
+        emit(fillPlaceholders(t::kConstantLine, {constant.name, values::sourceText(constant.value, dialect)}));
+    emit(std::string(values::constants().empty() ? t::kNoConstants : t::kConstantsEnd));
 }
 
-// Once per program, before the first service function.
+// Once per program, before the first service function. The constants come
+// before the harness class, whose members may be built with them.
 void emitProgramDeclarations() {
     Blocks& b = state().blocks;
-    if (!b.classFileIncluded) emitTemplate(templates::kCompanionInclude, {state().names.companionPath});
     if (!b.constantsEmitted && !driver::settings().analysis) emitConstantsBlock();
+    if (!b.classFileIncluded) emitTemplate(templates::kCompanionInclude, {state().names.companionPath});
     b.classFileIncluded = b.constantsEmitted = true;
 }
 

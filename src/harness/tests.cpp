@@ -53,7 +53,8 @@ std::string_view takeLoop(std::string_view text, Current& c) {
         diag::warning("INDBOUINC", text);
     } else {
         c.loop = evaluateLoopCount(c.loopText);
-        if (!c.loop.integer) diag::error("TYPBOUCLE", c.loopText);
+        if (c.loop.failed) {
+        } else if (!c.loop.integer) diag::error("TYPBOUCLE", c.loopText);
         else if (c.loop.constant && c.loop.value < 1) diag::error("VALBOUCER", c.loopText);
         else c.loopGiven = true;
     }

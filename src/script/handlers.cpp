@@ -4,6 +4,7 @@
 // statement and does nothing with it.
 #include "script/script_internal.h"
 
+#include "harness/otherstatements.h"
 #include "harness/structure.h"
 
 namespace script {
@@ -28,7 +29,6 @@ void stub(const Statement&) {}
 
 // The other statements.
 namespace otherSeam {
-void constants(const Statement&) {}
 void registerStatement(const Statement&) {}
 void simul(const Statement&) {}
 void endSimul(const Statement&) {}
@@ -41,7 +41,6 @@ void endFar(const Statement&) {}
 void nearBlock(const Statement&) {}
 void endNear(const Statement&) {}
 void serviceType(const Statement&) {}
-void exception(const Statement&) {}
 void field(const Statement&) {}
 void ifStatement(const Statement&) {}
 void elseStatement(const Statement&) {}
@@ -104,7 +103,7 @@ constexpr HandlerEntry kHandlerEntries[] = {
     {Kind::EndDefine, stubSeam::endDefine},
     {Kind::Stub, stubSeam::stub},
 
-    {Kind::Constants, otherSeam::constants},
+    {Kind::Constants, harness::handleConst},
     {Kind::Register, otherSeam::registerStatement},
     {Kind::Simul, otherSeam::simul},
     {Kind::EndSimul, otherSeam::endSimul},
@@ -117,7 +116,7 @@ constexpr HandlerEntry kHandlerEntries[] = {
     {Kind::Near, otherSeam::nearBlock},
     {Kind::EndNear, otherSeam::endNear},
     {Kind::ServiceType, otherSeam::serviceType},
-    {Kind::Exception, otherSeam::exception},
+    {Kind::Exception, harness::handleException},
     {Kind::Field, otherSeam::field},
     {Kind::If, otherSeam::ifStatement},
     {Kind::Else, otherSeam::elseStatement},

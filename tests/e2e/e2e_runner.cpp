@@ -236,7 +236,9 @@ private:
                           const fs::path& scratch) const {
         if (fs::exists(caseDir_ / "nocompile")) return;
         for (const auto& [name, content] : files) {
+            // A harness is a .cc file with its companion .icc beside it.
             if (fs::path(name).extension() != ".cc") continue;
+            if (!files.count(fs::path(name).replace_extension(".icc").string())) continue;
             const fs::path program = scratch / "harness";
             const std::vector<std::string> compile = {
                 "/usr/bin/g++", "-std=c++17", "-Wall", "-Werror",

@@ -25,8 +25,7 @@ void pseudoStatement(const std::string& line) {
     const auto space = line.find(' ');
     const std::string what = line.substr(0, space);
     const std::string text = space == std::string::npos ? std::string() : line.substr(space + 1);
-    if (what == "EXCEPTION") harness::detail::state().current.exceptionText = text;
-    else if (what == "INIT") harness::emitToInit(text);
+    if (what == "INIT") harness::emitToInit(text);
     else if (what == "CHECK") harness::emitToCheck(text);
     else if (what == "MAININTEST") harness::emitToMainInTest(text);
     else if (what == "CLOSING") harness::emitToClosing(text);

@@ -27,8 +27,9 @@ protected:
     // Runs the script: statements go through the dispatcher, lines starting
     // with "#" are native lines (their first character removed), blank lines
     // go to the current stream, and lines starting with "!" stand for what
-    // later statements do through the harness interface ("!EXCEPTION text",
-    // "!INIT line", "!CHECK line", "!FLAG n" or "!FLAG -n", ...). Then the program end, and the outputs.
+    // later statements do through the harness interface ("!INIT line",
+    // "!CHECK line", "!FLAG n" or "!FLAG -n", ...). Then the program end, and
+    // the outputs.
     Outputs compile(const std::string& script);
 
     // The options of the run; set before compile().

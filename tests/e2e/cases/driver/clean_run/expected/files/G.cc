@@ -16,6 +16,7 @@
 #endif
 // PROGRAM G
 #include "../target/lib/TP.h"
+struct Overflow {};
 #include "@WORK@/G.icc"
 void VORNE::TEST_S (void) { 
 try {
@@ -38,7 +39,11 @@ vorne_run.NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 vorne_run.START_CHRONO_CPP();
 try {
-} catch (...) { vorne_run.EXCEP_CPP(2);}
+throw Overflow();
+vorne_run.EXCEP_CPP(5,"Overflow");
+} catch ( Overflow  e ) { HRW_EXCEP_REFCPY(exception, e);  vorne_run.EXCEP_CPP(6,"Overflow"); }
+  catch ( Overflow *e ) { HRW_EXCEP_PTRCPY(exception, e);  vorne_run.EXCEP_CPP(6,"Overflow"); }
+catch (...) { vorne_run.EXCEP_CPP(2);}
 vorne_run.STOP_CHRONO_CPP();
 try {
 } catch (...) { vorne_run.EXCEP_CPP(3);}
