@@ -9,7 +9,8 @@
 //   env        optional: NAME=value sets, -NAME unsets
 //   input/     files copied into the working directory before the run
 //   expected/  status, stderr, optional stdout, and files/: every file that
-//              the run creates or changes in the working directory
+//              the run creates or changes in the working directory, each
+//              name followed by ".expected"
 //   nocompile  optional: the generated harness is not compiled
 //
 // In commands, environments and expected texts @WORK@ stands for the working
@@ -43,6 +44,9 @@ const fs::path kSourceRoot = VORNE_SOURCE_DIR;
 const fs::path kCompiler = VORNE_COMPILER;
 const fs::path kInstallation = VORNE_MORVIKDIR;
 constexpr int kTimeoutSeconds = 120;
+// Expected output files carry this suffix, so that a golden harness is never
+// taken for source code.
+constexpr std::string_view kExpectedSuffix = ".expected";
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -146,11 +150,15 @@ std::vector<std::string> baseEnvironment(const fs::path& caseDir, const fs::path
     return out;
 }
 
-std::map<std::string, std::string> snapshot(const fs::path& root) {
+std::map<std::string, std::string> snapshot(const fs::path& root, std::string_view suffix = {}) {
     std::map<std::string, std::string> files;
     if (!fs::exists(root)) return files;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file()) files[fs::relative(entry.path(), root).string()] = readFile(entry.path());
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file()) continue;
+        std::string name = fs::relative(entry.path(), root).string();
+        if (!suffix.empty() && name.ends_with(suffix)) name.resize(name.size() - suffix.size());
+        files[name] = readFile(entry.path());
+    }
     return files;
 }
 
@@ -210,14 +218,15 @@ private:
             writeFile(expected / "status", std::to_string(outcome.status) + "\n");
             writeFile(expected / "stderr", normalised(outcome.err, work));
             if (!outcome.out.empty()) writeFile(expected / "stdout", normalised(outcome.out, work));
-            for (const auto& [name, content] : files) writeFile(expected / "files" / name, normalised(content, work));
+            for (const auto& [name, content] : files)
+                writeFile(expected / "files" / (name + kExpectedSuffix), normalised(content, work));
             return;
         }
         EXPECT_EQ(std::to_string(outcome.status) + "\n", readFile(expected / "status")) << "exit status";
         EXPECT_EQ(normalised(outcome.err, work), readFile(expected / "stderr")) << "standard error";
         const std::string expectedOut = fs::exists(expected / "stdout") ? readFile(expected / "stdout") : "";
         EXPECT_EQ(normalised(outcome.out, work), expectedOut) << "standard output";
-        const auto expectedFiles = snapshot(expected / "files");
+        const auto expectedFiles = snapshot(expected / "files", kExpectedSuffix);
         for (const auto& [name, content] : expectedFiles) {
             auto it = files.find(name);
             if (it == files.end()) {
