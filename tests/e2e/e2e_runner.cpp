@@ -219,7 +219,7 @@ private:
             writeFile(expected / "stderr", normalised(outcome.err, work));
             if (!outcome.out.empty()) writeFile(expected / "stdout", normalised(outcome.out, work));
             for (const auto& [name, content] : files)
-                writeFile(expected / "files" / (name + kExpectedSuffix), normalised(content, work));
+                writeFile(expected / "files" / (name + std::string(kExpectedSuffix)), normalised(content, work));
             return;
         }
         EXPECT_EQ(std::to_string(outcome.status) + "\n", readFile(expected / "status")) << "exit status";
