@@ -1,0 +1,1 @@
+#// unit code from first/code.h
