@@ -272,18 +272,15 @@ void doLine(Level& level, const Directive&, int) {
 // ---- Dispatch ---------------------------------------------------------------------------
 
 // Lines whose word is not a directive are copied as they stand.
-void copyUnknownLine(Level& level, std::string_view name, int line) {
-    const char* after = level.pos;
+// hash is just after the "#"; line markers ("# 12 \"file\"") pass silently.
+void copyUnknownLine(Level& level, const char* hash, std::string_view name, int line) {
     const std::string_view rest = restOfLine(level);
-    if (name.empty() && std::string_view(after, rest.size()).find_first_not_of(" \t\r\v\f") ==
-                            std::string_view::npos)
-        return;  // the null directive
-    bool known = name.empty();
+    const std::string_view text(hash, static_cast<std::size_t>(rest.data() + rest.size() - hash));
+    if (text.find_first_not_of(" \t\r\v\f") == std::string_view::npos) return;  // null directive
+    bool known = name.empty() || isDigit(name.front());
     for (const auto word : kPassThrough) known = known || word == name;
     if (!known) report(kWarning, "UNKNODIR", "#" + std::string(name));
-    if (!name.empty() && (linesAreSkipped())) return;
-    std::string text = "#" + std::string(name) + std::string(rest);
-    writeDirectiveLine(text, line);
+    writeDirectiveLine("#" + std::string(text), line);
 }
 
 // A file whose text stands whole inside "#ifndef GUARD" ... "#endif" is not
@@ -306,12 +303,13 @@ void runDirective(Level& level) {
     const int line = level.line;
     const bool outside = !ownsOpenConditional(level);
     const bool wasOpen = level.guardOpen;
+    const char* hash = level.pos;
     const std::string_view name = readDirectiveName(level);
     const Directive* d = findDirective(name);
     if (!outside && d && (d->type == kElse || d->type == kElif))
         noteGuardEffect(level, d, outside, wasOpen);
     if (d) d->handler(level, *d, line);
-    else copyUnknownLine(level, name, line);
+    else copyUnknownLine(level, hash, name, line);
     if (outside) noteGuardEffect(level, d, outside, wasOpen);
     finishDirectiveLine(level);
 }

@@ -153,9 +153,11 @@ bool collectArguments(const Macro& m, Arguments& args, std::vector<Token>& read)
 }
 
 // The argument count checks; false when the call cannot be expanded.
-bool argumentsFit(const Macro& m, Arguments& args) {
+// vaAbsent tells that no variable argument was given, not even an empty one.
+bool argumentsFit(const Macro& m, Arguments& args, bool& vaAbsent) {
     const bool emptyCall = args.size() == 1 && args[0].empty();
     const int given = static_cast<int>(args.size());
+    vaAbsent = m.variadic && (given == m.paramCount - 1 || (emptyCall && m.paramCount == 1));
     if (m.paramCount == 0) {
         if (emptyCall) {
             args.clear();
@@ -235,6 +237,7 @@ void paste(std::vector<Token>& out, const Token& rhs) {
 struct Substitution {
     const Macro& macro;
     Arguments& raw;
+    bool vaAbsent = false;
     std::vector<std::vector<Token>> expanded;
     std::vector<bool> done;
     std::vector<Token> out;
@@ -269,8 +272,10 @@ struct Substitution {
         else if (operand.kind == TokenKind::Stringify)
             tokens.push_back(stringify(raw[static_cast<std::size_t>(operand.line)], operand.flags));
         else tokens.push_back(operand);
+        // GNU: ", ## __VA_ARGS__" loses its comma when no variable argument
+        // was given; an empty one keeps it.
         if (out.back().flags & kVaComma) {
-            if (tokens.empty()) out.pop_back();
+            if (vaAbsent) out.pop_back();
             else out.insert(out.end(), tokens.begin(), tokens.end());
             return;
         }
@@ -279,7 +284,7 @@ struct Substitution {
         out.insert(out.end(), tokens.begin() + 1, tokens.end());
     }
 
-    void run(std::uint8_t nameFlags) {
+    void run(std::uint8_t nameFlags, std::int32_t nameLine) {
         const auto& body = macro.body;
         for (std::size_t i = 0; i < body.size(); ++i) {
             const Token& t = body[i];
@@ -301,9 +306,11 @@ struct Substitution {
             t.line = 0;
             t.flags &= static_cast<std::uint8_t>(~(kStartOfLine | kVaComma));
         }
-        if (!out.empty())
+        if (!out.empty()) {
             out[0].flags = static_cast<std::uint8_t>((out[0].flags & ~kLeadingSpace) |
                                                      (nameFlags & (kLeadingSpace | kStartOfLine)));
+            out[0].line = nameLine;  // the expansion stands where the name stood
+        }
     }
 };
 
@@ -327,31 +334,36 @@ Entered enterFunctionLike(Macro& m, Token& name) {
     const bool closed = collectArguments(m, args, read);
     --state().collecting;
     if (!closed) {
-        report(kWarning, "ERRINLINE", "unterminated macro call");
+        const Level* file = innermostNamedLevel();
+        if (file && name.line > 0) reportAt(kWarning, "ERRINLINE", "unterminated macro call", file->name, name.line);
+        else report(kWarning, "ERRINLINE", "unterminated macro call");
         pushBack(std::move(read));
         return Entered::NotExpanded;
     }
-    if (!argumentsFit(m, args)) {
+    bool vaAbsent = false;
+    if (!argumentsFit(m, args, vaAbsent)) {
         pushBack(std::move(read));
         return Entered::NotExpanded;
     }
-    Substitution sub{m, args, {}, {}, {}};
+    Substitution sub{m, args, vaAbsent, {}, {}, {}};
     sub.expanded.resize(args.size());
     sub.done.assign(args.size(), false);
-    sub.run(name.flags);
+    sub.run(name.flags, name.line);
     pushExpansion(m, std::move(sub.out));
     return Entered::Expanded;
 }
 
 Entered enterMacro(Macro& m, Token& name) {
     if (m.kind != MacroKind::Ordinary) {
+        const std::int32_t line = name.line;
         name = specialToken(m, name);
+        name.line = line;
         return Entered::NotExpanded;
     }
     if (m.functionLike) return enterFunctionLike(m, name);
     Arguments none;
-    Substitution sub{m, none, {}, {}, {}};
-    sub.run(name.flags);
+    Substitution sub{m, none, false, {}, {}, {}};
+    sub.run(name.flags, name.line);
     pushExpansion(m, std::move(sub.out));
     return Entered::Expanded;
 }

@@ -124,9 +124,11 @@ struct Scanner {
 
     void skipBlockComment() {
         const char* q = p + 2;
+        const int startLine = level.line;
         for (;; ++q) {
             if (q >= level.end) {
-                report(kWarning, "UNTERCOMM");
+                if (level.named) reportAt(kWarning, "UNTERCOMM", {}, level.name, startLine);
+                else report(kWarning, "UNTERCOMM");
                 p = level.end;
                 return;
             }

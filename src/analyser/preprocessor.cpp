@@ -170,6 +170,20 @@ void positionTo(int line) {
     s.outAtLineStart = true;
 }
 
+// Two punctuator characters that would read as one longer punctuator.
+constexpr std::string_view kJoiningPairs[] = {
+    "<<", "<=", "<:", "<%", ">>", ">=", "->", "++", "--", "+=", "-=", "*=", "/=", "%=", "&=",
+    "^=", "|=", "==", "!=", "&&", "||", "##", "::", ".*", "..", ":>", "%>", "%:", "/*", "//",
+};
+static_assert(std::size(kJoiningPairs) == 30);
+
+bool punctuatorsJoin(char a, char b) {
+    const char pair[2] = {a, b};
+    for (const auto joining : kJoiningPairs)
+        if (joining == std::string_view(pair, 2)) return true;
+    return false;
+}
+
 bool pasteRisk(TokenKind a, char lastChar, const Token& next) {
     const TokenKind b = next.kind;
     const char first = next.text.empty() ? ' ' : next.text[0];
@@ -178,7 +192,7 @@ bool pasteRisk(TokenKind a, char lastChar, const Token& next) {
     const bool exponent = lastChar == 'e' || lastChar == 'E' || lastChar == 'p' || lastChar == 'P';
     if (a == TokenKind::Number && (first == '.' || (exponent && (first == '+' || first == '-'))))
         return true;
-    if (a == TokenKind::Punctuator && (b == TokenKind::Punctuator || b == TokenKind::Other)) return true;
+    if (a == TokenKind::Punctuator && b == TokenKind::Punctuator) return punctuatorsJoin(lastChar, first);
     if (lastChar == '.' && b == TokenKind::Number) return true;
     if (a == TokenKind::Identifier && (b == TokenKind::String || b == TokenKind::Character)) return true;
     if ((a == TokenKind::String || a == TokenKind::Character) && b == TokenKind::Identifier) return true;
