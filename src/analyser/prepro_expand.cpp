@@ -34,7 +34,7 @@ Macro* rawToken(Token& token) {
             popLevel();
             continue;
         }
-        if (level.startOfLine && !level.directive && linesAreSkipped()) {
+        if (level.startOfLine && !level.directive && linesAreSkipped() && level.pos < level.end) {
             skipLines(level);
             continue;
         }

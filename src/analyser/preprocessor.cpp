@@ -66,7 +66,8 @@ bool pushTextLevel(std::string text, std::string_view name, bool named, int firs
     level.line = firstLine;
     level.startOfLine = true;
     level.directive = false;
-    level.condDepth = s.conditionals.size();
+    // A handed-over text continues the conditionals of the texts before it.
+    level.condDepth = s.depth == 1 ? 0 : s.conditionals.size();
     level.searchIndex = -1;
     level.guardOpen = level.guardClosed = level.guardSpoiled = false;
     level.guardName.clear();
@@ -243,10 +244,12 @@ void run(std::size_t base) {
             s.macros.releaseRetired();
         }
         nextExpanded(token);
+        // Too deep an inclusion: the files above the text are left, the
+        // text itself goes on after its "#include".
         if (s.stackExhausted) {
-            abandonLevelsAbove(base);
+            abandonLevelsAbove(base + 1);
             s.stackExhausted = false;
-            break;
+            continue;
         }
         if (token.kind != TokenKind::End) {
             writeToken(token);
