@@ -239,8 +239,10 @@ std::string_view Scanner::punctuator() {
         return "<";
     }
     for (const auto& punct : kPunctuators) {
-        const std::size_t n = std::char_traits<char>::length(punct.spelling);
-        if (std::memcmp(p, punct.spelling, n) == 0) {
+        // Stops at the first difference: the text ends with "\n" and a NUL.
+        std::size_t n = 0;
+        while (punct.spelling[n] && p[n] == punct.spelling[n]) ++n;
+        if (punct.spelling[n] == '\0') {
             const std::string_view result =
                 std::strcmp(punct.spelling, punct.meaning) == 0 ? std::string_view(p, n)
                                                                 : std::string_view(punct.meaning);
