@@ -3,6 +3,7 @@
 // macros and "#if" operators.
 #include "analyser/prepro_internal.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -242,9 +243,14 @@ struct Substitution {
     std::vector<bool> done;
     std::vector<Token> out;
 
+    // An argument without identifiers expands to itself.
     const std::vector<Token>& expandedArgument(int index) {
         const auto i = static_cast<std::size_t>(index);
         if (!done[i]) {
+            const bool names = std::any_of(raw[i].begin(), raw[i].end(), [](const Token& t) {
+                return t.kind == TokenKind::Identifier;
+            });
+            if (!names) return raw[i];
             expanded[i] = expandTokens(raw[i]);
             done[i] = true;
         }

@@ -146,6 +146,15 @@ public:
     // next safe point (tokens may still point into it).
     void insert(std::unique_ptr<Macro> macro);
     bool erase(std::string_view name);
+    // Removes every macro for which remove(macro) is true.
+    template <typename F> void eraseIf(F remove) {
+        for (auto& slot : slots_)
+            if (slot.macro && remove(*slot.macro)) {
+                retired_.push_back(std::move(slot.macro));
+                slot.tombstone = true;
+                --count_;
+            }
+    }
     template <typename F> void forEach(F f) const {
         for (const auto& slot : slots_)
             if (slot.macro) f(*slot.macro);
@@ -237,7 +246,11 @@ struct State {
     std::string dateText, timeText;
 };
 
-State& state();
+// The one state of the run (inline: it is read on every token).
+inline State& state() {
+    static State s;
+    return s;
+}
 
 // ---- Reporting ------------------------------------------------------------
 

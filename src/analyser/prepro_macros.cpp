@@ -390,11 +390,7 @@ void defineSpecialMacros(bool kAndR) {
 }
 
 void removeTextMacros() {
-    std::vector<std::string> names;
-    state().macros.forEach([&](const Macro& m) {
-        if (m.kind == MacroKind::Ordinary) names.push_back(m.name);
-    });
-    for (const auto& name : names) state().macros.erase(name);
+    state().macros.eraseIf([](const Macro& m) { return m.kind == MacroKind::Ordinary; });
     state().macros.releaseRetired();
 }
 

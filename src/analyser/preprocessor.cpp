@@ -15,11 +15,6 @@ constexpr int kMaxBlankLines = 8;
 
 }  // namespace
 
-State& state() {
-    static State s;
-    return s;
-}
-
 // ---- Reporting ------------------------------------------------------------------
 
 const Level* innermostNamedLevel() {
