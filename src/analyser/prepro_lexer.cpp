@@ -259,56 +259,50 @@ bool isPunctuatorStart(char c) { return kSingles.find(c) != std::string_view::np
 
 }  // namespace
 
-LexResult lexToken(Level& level, Token& token) {
-    Scanner s{level, level.pos};
+namespace {
+
+bool directiveHash(const char* p) {
+    return p[0] == '#' || (p[0] == '%' && p[1] == ':' && !(p[2] == '%' && p[3] == ':'));
+}
+
+// Blanks, newlines and comments before a token; Token when one starts at s.p.
+LexResult skipToToken(Scanner& s) {
+    Level& level = s.level;
     for (;;) {
         if (s.p >= level.end) {
             level.pos = level.end;
-            token = Token{};
             return LexResult::End;
         }
         const char c = *s.p;
         if (c == '\n') {
             if (level.directive) {
                 level.pos = s.p;
-                token = Token{};
                 return LexResult::End;
             }
             ++level.line;
             ++s.p;
             level.startOfLine = true;
-            s.flags |= kLeadingSpace;
-            continue;
-        }
-        if (isHorizontalBlank(c)) {
+        } else if (isHorizontalBlank(c)) {
             ++s.p;
-            s.flags |= kLeadingSpace;
-            continue;
-        }
-        if (c == '/' && s.p[1] == '*') {
+        } else if (c == '/' && s.p[1] == '*') {
             s.skipBlockComment();
-            s.flags |= kLeadingSpace;
-            continue;
-        }
-        if (c == '/' && s.p[1] == '/') {
+        } else if (c == '/' && s.p[1] == '/') {
             s.skipLineComment();
-            s.flags |= kLeadingSpace;
-            continue;
-        }
-        if (level.startOfLine && !level.directive &&
-            (c == '#' || (c == '%' && s.p[1] == ':' && !(s.p[2] == '%' && s.p[3] == ':')))) {
+        } else if (level.startOfLine && !level.directive && directiveHash(s.p)) {
             level.pos = s.p + (c == '#' ? 1 : 2);
             level.startOfLine = false;
             return LexResult::Directive;
+        } else {
+            return LexResult::Token;
         }
-        break;
+        s.flags |= kLeadingSpace;
     }
-    const char* start = s.p;
-    token.flags = s.flags | (level.startOfLine ? kStartOfLine : 0);
-    token.line = level.line;
-    level.startOfLine = false;
+}
+
+// The token starting at s.p: its kind, and its spelling when it differs
+// from the text (digraphs).
+std::string_view scanToken(Scanner& s, Token& token) {
     const char c = *s.p;
-    std::string_view spelling;
     if (isIdentStart(c)) {
         token.kind = s.scanIdentifier();
     } else if (isDigit(c) || (c == '.' && isDigit(s.p[1]))) {
@@ -318,14 +312,30 @@ LexResult lexToken(Level& level, Token& token) {
         s.scanQuoted(c);
         token.kind = c == '"' ? TokenKind::String : TokenKind::Character;
     } else if (isPunctuatorStart(c)) {
-        spelling = s.punctuator();
         token.kind = TokenKind::Punctuator;
+        return s.punctuator();
     } else {
         ++s.p;
-        while (static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(*s.p) >= 0x80)
-            ++s.p;
+        while (static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(*s.p) >= 0x80) ++s.p;
         token.kind = TokenKind::Other;
     }
+    return {};
+}
+
+}  // namespace
+
+LexResult lexToken(Level& level, Token& token) {
+    Scanner s{level, level.pos};
+    const LexResult result = skipToToken(s);
+    if (result != LexResult::Token) {
+        token = Token{};
+        return result;
+    }
+    const char* start = s.p;
+    token.flags = s.flags | (level.startOfLine ? kStartOfLine : 0);
+    token.line = level.line;
+    level.startOfLine = false;
+    const std::string_view spelling = scanToken(s, token);
     token.text = spelling.empty() ? std::string_view(start, static_cast<std::size_t>(s.p - start))
                                   : spelling;
     level.pos = s.p;
@@ -361,7 +371,6 @@ std::string_view restOfLine(Level& level) {
 
 void skipRestOfLine(Level& level) {
     // Comments may carry the line on: they are skipped as tokens are.
-    Token token;
     const bool wasDirective = level.directive;
     level.directive = true;
     const char* p = level.pos;
