@@ -123,13 +123,12 @@ void includeFile(const Found& found) {
         report(kError, "IMPOUVFIC", found.path);
         return;
     }
-    if (s.fileLevels >= 1999) {
+    prepareText(text, found.path);
+    if (!pushTextLevel(std::move(text), found.path, true, 1)) {
         report(kError, "NBRECURSI", found.path);
         s.stackExhausted = true;
         return;
     }
-    prepareText(text, found.path);
-    pushTextLevel(std::move(text), found.path, true, 1);
     top().searchIndex = found.searchIndex;
     top().path = found.path;
 }

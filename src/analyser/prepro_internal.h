@@ -97,6 +97,9 @@ struct Macro {
 
 // ---- Input levels ---------------------------------------------------------
 
+// Files and texts read at once; an "#include" beyond is refused (NBRECURSI).
+inline constexpr int kMaxTextLevels = 2000;
+
 struct Level {
     bool isFile = false;  // a text or a file (as opposed to a token list)
     int serial = 0;       // tells apart the files that used the same entry
@@ -155,12 +158,7 @@ public:
                 --count_;
             }
     }
-    template <typename F> void forEach(F f) const {
-        for (const auto& slot : slots_)
-            if (slot.macro) f(*slot.macro);
-    }
     void releaseRetired() { retired_.clear(); }
-    std::size_t size() const { return count_; }
 
 private:
     struct Slot {
@@ -201,7 +199,6 @@ struct UserPragma {
 };
 
 struct State {
-    bool initialised = false;
     bool ansi = true;
     bool kAndR = false;
     ReportCallback report = nullptr;
@@ -217,7 +214,6 @@ struct State {
     bool skipping = false;  // inside a group that is not taken
     int skipNesting = 0;    // conditionals opened inside the skipped group
     std::vector<std::string> searchList;
-    std::size_t builtInSearchEntries = 0;
     std::vector<std::string> includedFiles;
     std::unordered_map<std::string, bool> includedSet;
     std::unordered_map<std::string, std::string> includeGuards;  // path -> guard macro

@@ -5,8 +5,6 @@ namespace analyser::prepro {
 
 namespace {
 
-// Files and texts being read at once; "#include" beyond it is refused.
-constexpr int kMaxTextLevels = 2000;
 // Macro expansions being rescanned at once (each macro is disabled while its
 // expansion is read, so only pathological inputs come near).
 constexpr std::size_t kMaxLevels = 4'000'000;
@@ -333,7 +331,6 @@ void CPP_prepro_init(bool ansi, bool kAndR, const std::vector<std::string>& incl
                      const std::vector<std::string>& definitions, ReportCallback report) {
     State& s = state();
     s = State{};
-    s.initialised = true;
     s.ansi = ansi;
     s.kAndR = kAndR;
     s.report = report;
