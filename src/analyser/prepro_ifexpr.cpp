@@ -124,7 +124,10 @@ int digitValue(char c) {
 // "0x" base 16, a leading "0" base 8 (a 9 is taken as it stands), else base
 // 10, then any of the letters l, L, u, U; a value above the signed range is
 // unsigned.
-bool scanNumber(std::string_view text, IfValue& value) {
+bool scanNumber(std::string_view spelled, IfValue& value) {
+    std::string digits(spelled);
+    std::erase(digits, '\'');
+    const std::string_view text = digits;
     std::size_t i = 0;
     unsigned base = 10;
     if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
@@ -147,7 +150,7 @@ bool scanNumber(std::string_view text, IfValue& value) {
         if (c == 'u' || c == 'U') isUnsigned = true;
         else if (c != 'l' && c != 'L') return false;
     }
-    if (overflow) report(kWarning, "ENTOUTRAN", text);
+    if (overflow) report(kWarning, "ENTOUTRAN", spelled);
     value = fromBits(v, isUnsigned || v > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()));
     return true;
 }
@@ -250,6 +253,19 @@ constexpr Operator kOperators[] = {
 static_assert(std::size(kOperators) == 8);
 constexpr std::string_view kSingleOperators = "?:|^&<>+-*/%!~(),";
 
+// The C++ spellings of operators.
+constexpr Operator kAlternatives[] = {
+    {"and", ANDAND}, {"or", OROR}, {"not", '!'}, {"not_eq", NE},
+    {"bitand", '&'}, {"bitor", '|'}, {"xor", '^'}, {"compl", '~'},
+};
+static_assert(std::size(kAlternatives) == 8);
+
+int alternativeOperator(std::string_view word) {
+    for (const auto& op : kAlternatives)
+        if (op.spelling == word) return op.code;
+    return 0;
+}
+
 int operatorCode(const Token& t) {
     for (const auto& op : kOperators)
         if (t.text == op.spelling) return op.code;
@@ -273,6 +289,10 @@ IfToken classify(const std::vector<Token>& line, std::size_t& i) {
         break;
     case TokenKind::Identifier:
         if (t.text == "sizeof" && scanSizeof(line, i, result.value)) break;
+        if (const int code = alternativeOperator(t.text)) {
+            result.code = code;
+            break;
+        }
         result.value = make(t.text == "true" ? 1 : 0);
         break;
     case TokenKind::Punctuator:

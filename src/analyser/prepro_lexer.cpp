@@ -183,8 +183,8 @@ struct Scanner {
             if ((c == '+' || c == '-') &&
                 (p[-1] == 'e' || p[-1] == 'E' || p[-1] == 'p' || p[-1] == 'P')) {
                 ++p;
-            } else if (isIdentChar(c) || c == '.') {
-                ++p;
+            } else if (isIdentChar(c) || c == '.' || (c == '\'' && isIdentChar(p[1]))) {
+                ++p;  // a quote between digits separates them (1'000'000)
             } else {
                 return;
             }

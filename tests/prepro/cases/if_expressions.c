@@ -34,5 +34,9 @@ t10
 #if (-9223372036854775807 - 1) / -1 < 0
 t11
 #endif
-// expect-output: t1 t2 t3 t4 t5 t6 t7 t8 t9 t10 t11
+#if 1'000'000 == 1000000 && (1 and not 0) && (0 or 1) && (6 bitand 3) == 2 && compl 0 == -1
+t12
+#endif
+int x = 1'000 + 0x1'F;
+// expect-output: t1 t2 t3 t4 t5 t6 t7 t8 t9 t10 t11 t12 int x = 1'000 + 0x1'F;
 // expect-status: 0
