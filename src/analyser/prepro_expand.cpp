@@ -290,6 +290,14 @@ struct Substitution {
         out.insert(out.end(), tokens.begin() + 1, tokens.end());
     }
 
+    // An empty "__VA_OPT__" group stands as a placemarker.
+    std::size_t skipVaOptGroup(std::size_t i, std::uint8_t flags) {
+        const auto& body = macro.body;
+        while (i < body.size() && body[i].kind != TokenKind::VaOptEnd) ++i;
+        append({}, flags);
+        return i;
+    }
+
     void run(std::uint8_t nameFlags, std::int32_t nameLine) {
         const auto& body = macro.body;
         for (std::size_t i = 0; i < body.size(); ++i) {
@@ -302,7 +310,13 @@ struct Substitution {
                 append(pasted ? raw[static_cast<std::size_t>(t.line)] : expandedArgument(t.line),
                        t.flags);
             } else if (t.kind == TokenKind::Paste) {
+                if (i + 1 < body.size() && body[i + 1].kind == TokenKind::VaOpt) continue;
                 if (++i < body.size() && !out.empty()) pasteOperand(body[i]);
+            } else if (t.kind == TokenKind::VaOpt) {
+                if (!raw.empty() && expandedArgument(static_cast<int>(raw.size()) - 1).empty())
+                    i = skipVaOptGroup(i, t.flags);
+            } else if (t.kind == TokenKind::VaOptEnd) {
+                continue;
             } else {
                 out.push_back(t);
             }

@@ -29,6 +29,8 @@ enum class TokenKind : std::uint8_t {
     Parameter,    // in a macro body: a parameter reference (index in `line`)
     Stringify,    // in a macro body: "#" applied to a parameter (index in `line`)
     Paste,        // in a macro body: the "##" operator
+    VaOpt,        // in a macro body: "__VA_OPT__(" opening its group
+    VaOptEnd,     // in a macro body: the ")" closing that group
 };
 
 enum TokenFlag : std::uint8_t {

@@ -205,10 +205,41 @@ void dropPasteAtEnds(std::vector<Token>& body) {
     if (!body.empty()) body.front().flags &= static_cast<std::uint8_t>(~kLeadingSpace);
 }
 
+// "__VA_OPT__ ( ... )" in a variadic macro: its group is marked so that it
+// goes when the variable arguments are empty.
+struct VaOptGroup {
+    int depth = -1;  // parentheses open inside the group, -1 outside
+
+    bool open(const Macro& m, const Token& token, Level& level, std::vector<Token>& body) {
+        if (!m.variadic || depth >= 0 || !token.is("__VA_OPT__")) return false;
+        const char* p = level.pos;
+        while (p < level.end && isHorizontalBlank(*p)) ++p;
+        if (p >= level.end || *p != '(') return false;
+        level.pos = p + 1;
+        Token marker = token;
+        marker.kind = TokenKind::VaOpt;
+        body.push_back(marker);
+        depth = 0;
+        return true;
+    }
+
+    bool close(const Token& token, std::vector<Token>& body) {
+        if (depth < 0 || token.kind != TokenKind::Punctuator) return false;
+        if (token.is('(')) ++depth;
+        if (!token.is(')') || depth-- > 0) return false;
+        Token marker;
+        marker.kind = TokenKind::VaOptEnd;
+        marker.text = ")";
+        body.push_back(marker);
+        return true;
+    }
+};
+
 // The body with parameters, "#" and "##" marked.
 void readBody(Level& level, Definition& def) {
     Macro& m = *def.macro;
     std::vector<Token>& body = m.body;
+    VaOptGroup vaOpt;
     Token token;
     bool afterPaste = false;
     for (nextDirectiveToken(level, token); token.kind != TokenKind::End;
@@ -238,6 +269,8 @@ void readBody(Level& level, Definition& def) {
             else body.push_back(token);
             continue;
         }
+        if (vaOpt.open(m, token, level, body)) continue;
+        if (vaOpt.close(token, body)) continue;
         if (token.is("##")) {
             if (!body.empty() && body.back().kind == TokenKind::Paste) continue;
             body.push_back(operatorToken(TokenKind::Paste, 0, 0));
@@ -270,7 +303,7 @@ void ownSpellings(Macro& m) {
     m.storage.reserve(total + 1);
     for (auto& t : m.body) {
         if (t.kind == TokenKind::Parameter || t.kind == TokenKind::Stringify ||
-            t.kind == TokenKind::Paste)
+            t.kind == TokenKind::Paste || t.kind == TokenKind::VaOpt || t.kind == TokenKind::VaOptEnd)
             continue;
         const std::size_t at = m.storage.size();
         m.storage.append(t.text);
