@@ -7,7 +7,7 @@
 // sides. With that single difference removed the outputs agree token for
 // token, so any difference left without it lies in those branches.
 //
-// Needs gcc; the real headers come from libc6-dev, zlib1g-dev,
+// Needs gcc and g++; the real headers come from libc6-dev, libstdc++-12-dev, zlib1g-dev,
 // libsqlite3-dev and libgtk-3-dev (pkg-config for its flags). A case whose
 // header is missing is skipped with the package it needs.
 #include "test_support.h"
@@ -80,11 +80,12 @@ struct Gcc {
     fs::path predefined;
 };
 
-const Gcc& gcc() {
-    static Gcc g = [] {
+// gcc for C, or g++ for C++ (its own search list and predefined macros).
+Gcc probeCompiler(const std::string& driver, const std::string& language) {
         Gcc result;
         int status = -1;
-        const std::string search = command("gcc -E -Wp,-v -x c /dev/null 2>&1 >/dev/null", &status);
+        const std::string search =
+            command(driver + " -E -Wp,-v -x " + language + " /dev/null 2>&1 >/dev/null", &status);
         if (status != 0) return result;
         std::istringstream in(search);
         std::string line;
@@ -94,11 +95,21 @@ const Gcc& gcc() {
             else if (line.rfind("End of search list", 0) == 0) inList = false;
             else if (inList && line.size() > 1) result.systemDirectories.push_back(line.substr(1));
         }
-        result.predefined = fs::temp_directory_path() / ("vorne-gcc-predefined-" + std::to_string(::getpid()) + ".h");
-        command("gcc -dM -E -x c /dev/null > '" + result.predefined.string() + "'", &status);
+        result.predefined = fs::temp_directory_path() /
+                            ("vorne-" + language + "-predefined-" + std::to_string(::getpid()) + ".h");
+        command(driver + " -dM -E -x " + language + " /dev/null > '" + result.predefined.string() + "'",
+                &status);
         result.available = status == 0;
         return result;
-    }();
+}
+
+const Gcc& gcc() {
+    static const Gcc g = probeCompiler("gcc", "c");
+    return g;
+}
+
+const Gcc& gxx() {
+    static const Gcc g = probeCompiler("g++", "c++");
     return g;
 }
 
@@ -107,15 +118,16 @@ struct Comparison {
     std::string ourMessages;
 };
 
-Comparison compare(const fs::path& source, const std::string& includeFlags) {
+Comparison compare(const fs::path& source, const std::string& includeFlags, bool cxx = false) {
     const fs::path probes = fs::path(VORNE_CORPUS) / "probes.h";
+    const Gcc& compiler = cxx ? gxx() : gcc();
     Comparison c;
-    c.gccTokens = tokens(command("gcc -E -P " + includeFlags + " -include '" + probes.string() + "' '" +
-                                 source.string() + "' 2>/dev/null"));
+    c.gccTokens = tokens(command(std::string(cxx ? "g++" : "gcc") + " -E -P " + includeFlags + " -include '" +
+                                 probes.string() + "' '" + source.string() + "' 2>/dev/null"));
     std::string ours = "'" VORNE_CPP "' " + includeFlags;
-    for (const auto& d : gcc().systemDirectories) ours += " -I '" + d + "'";
+    for (const auto& d : compiler.systemDirectories) ours += " -I '" + d + "'";
     const fs::path messages = fs::temp_directory_path() / ("vorne-gcc-messages-" + std::to_string(::getpid()));
-    ours += " '" + gcc().predefined.string() + "' '" + probes.string() + "' '" + source.string() + "' 2>'" +
+    ours += " '" + compiler.predefined.string() + "' '" + probes.string() + "' '" + source.string() + "' 2>'" +
             messages.string() + "'";
     c.ourTokens = tokens(command(ours));
     c.ourMessages = testsupport::readFile(messages);
@@ -135,24 +147,24 @@ std::string firstDifference(const Comparison& c) {
     return "at token " + std::to_string(i) + "\n  gcc:  " + around(c.gccTokens) + "\n  ours: " + around(c.ourTokens);
 }
 
-void expectSameTokens(const fs::path& source, const std::string& includeFlags = {}) {
-    if (!gcc().available) GTEST_SKIP() << "gcc is not installed";
-    const Comparison c = compare(source, includeFlags);
+void expectSameTokens(const fs::path& source, const std::string& includeFlags = {}, bool cxx = false) {
+    if (!(cxx ? gxx() : gcc()).available) GTEST_SKIP() << (cxx ? "g++" : "gcc") << " is not installed";
+    const Comparison c = compare(source, includeFlags, cxx);
     ASSERT_FALSE(c.gccTokens.empty()) << "gcc gave no output for " << source;
     EXPECT_EQ(c.ourMessages.find("Morvik-E"), std::string::npos) << c.ourMessages;
     EXPECT_TRUE(c.gccTokens == c.ourTokens) << firstDifference(c);
 }
 
 // A file that includes one header and uses some of it.
-fs::path includer(const std::string& header, const char* use) {
+fs::path includer(const std::string& header, const char* use, bool cxx = false) {
     const fs::path file = fs::temp_directory_path() / ("vorne-gcc-" + std::to_string(::getpid()) + "-" +
-                                                       fs::path(header).filename().string() + ".c");
+                                                       fs::path(header).filename().string() + (cxx ? ".cc" : ".c"));
     std::ofstream(file) << "#include <" << header << ">\n" << use << "\n";
     return file;
 }
 
-bool headerInstalled(const std::string& header) {
-    for (const auto& d : gcc().systemDirectories)
+bool headerInstalled(const std::string& header, bool cxx = false) {
+    for (const auto& d : (cxx ? gxx() : gcc()).systemDirectories)
         if (fs::exists(fs::path(d) / header)) return true;
     return false;
 }
@@ -221,5 +233,19 @@ INSTANTIATE_TEST_SUITE_P(Debian, Headers, testing::ValuesIn(kRealHeaders), [](co
         if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
     return name;
 });
+
+// C++ standard library headers, preprocessed as g++ does.
+class CxxHeaders : public testing::TestWithParam<const char*> {};
+
+TEST_P(CxxHeaders, SameTokensAsGxx) {
+    if (!gxx().available) GTEST_SKIP() << "g++ is not installed";
+    if (!headerInstalled(GetParam(), true)) GTEST_SKIP() << GetParam() << " needs the package libstdc++-12-dev";
+    const fs::path file = includer(GetParam(), "", true);
+    expectSameTokens(file, {}, true);
+    fs::remove(file);
+}
+
+INSTANTIATE_TEST_SUITE_P(Debian, CxxHeaders, testing::Values("vector", "string", "map", "memory", "functional"),
+                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
