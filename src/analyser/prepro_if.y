@@ -18,86 +18,61 @@ void ppiferror(analyser::prepro::IfContext& ctx, const char* message);
 %token NUMBER INVALID
 %token OROR "||" ANDAND "&&" EQ "==" NE "!=" LE "<=" GE ">=" LSHIFT "<<" RSHIFT ">>"
 
+/* Lowest to highest. */
+%left ','
+%right '?' ':'
+%left "||"
+%left "&&"
+%left '|'
+%left '^'
+%left '&'
+%left "==" "!="
+%left '<' "<=" '>' ">="
+%left "<<" ">>"
+%left '+' '-'
+%left '*' '/' '%'
+%precedence UNARY
+
 %start input
 
 %%
 
-/* input -> expression */
-input: expression                 { ctx.result = $1; }
+/* input -> expr */
+input: expr                       { ctx.result = $1; }
      ;
 
-/* expression -> conditional { "," conditional } */
-expression: conditional
-          | expression ',' conditional      { $$ = $3; }
-          ;
-
-/* conditional -> or [ "?" expression ":" conditional ] */
-conditional: or
-           | or '?' { ctx.skipUnless(truth($1)); } expression ':'
-                    { ctx.resume(truth($1)); ctx.skipUnless(!truth($1)); } conditional
-                    { ctx.resume(!truth($1)); $$ = choose($1, $4, $7); }
-           ;
-
-/* or -> and { "||" and } */
-or: and
-  | or "||" { ctx.skipUnless(!truth($1)); } and { ctx.resume(!truth($1)); $$ = logicalOr($1, $4); }
-  ;
-
-/* and -> bitor { "&&" bitor } */
-and: bitor
-   | and "&&" { ctx.skipUnless(truth($1)); } bitor { ctx.resume(truth($1)); $$ = logicalAnd($1, $4); }
-   ;
-
-bitor: bitxor
-     | bitor '|' bitxor            { $$ = binary(ctx, '|', $1, $3); }
-     ;
-
-bitxor: bitand
-      | bitxor '^' bitand          { $$ = binary(ctx, '^', $1, $3); }
-      ;
-
-bitand: equality
-      | bitand '&' equality        { $$ = binary(ctx, '&', $1, $3); }
-      ;
-
-equality: relational
-        | equality "==" relational { $$ = compare(OpEq, $1, $3); }
-        | equality "!=" relational { $$ = compare(OpNe, $1, $3); }
-        ;
-
-relational: shift
-          | relational '<' shift   { $$ = compare(OpLt, $1, $3); }
-          | relational "<=" shift  { $$ = compare(OpLe, $1, $3); }
-          | relational '>' shift   { $$ = compare(OpGt, $1, $3); }
-          | relational ">=" shift  { $$ = compare(OpGe, $1, $3); }
-          ;
-
-shift: additive
-     | shift "<<" additive         { $$ = shiftLeft($1, $3); }
-     | shift ">>" additive         { $$ = shiftRight($1, $3); }
-     ;
-
-additive: multiplicative
-        | additive '+' multiplicative { $$ = binary(ctx, '+', $1, $3); }
-        | additive '-' multiplicative { $$ = binary(ctx, '-', $1, $3); }
-        ;
-
-multiplicative: unary
-              | multiplicative '*' unary { $$ = binary(ctx, '*', $1, $3); }
-              | multiplicative '/' unary { $$ = binary(ctx, '/', $1, $3); }
-              | multiplicative '%' unary { $$ = binary(ctx, '%', $1, $3); }
-              ;
-
-/* unary -> { "-" | "+" | "!" | "~" } primary */
-unary: primary
-     | '-' unary                   { $$ = unaryOp('-', $2); }
-     | '+' unary                   { $$ = $2; }
-     | '!' unary                   { $$ = unaryOp('!', $2); }
-     | '~' unary                   { $$ = unaryOp('~', $2); }
-     ;
-
-primary: NUMBER
-       | '(' expression ')'        { $$ = $2; }
-       ;
+/* expr -> operand | expr binary-operator expr | unary-operator expr
+           | expr "?" expr ":" expr | "(" expr ")" */
+expr: NUMBER
+    | '(' expr ')'                { $$ = $2; }
+    | '-' expr %prec UNARY        { $$ = unaryOp('-', $2); }
+    | '+' expr %prec UNARY        { $$ = $2; }
+    | '!' expr %prec UNARY        { $$ = unaryOp('!', $2); }
+    | '~' expr %prec UNARY        { $$ = unaryOp('~', $2); }
+    | expr '*' expr               { $$ = binary(ctx, '*', $1, $3); }
+    | expr '/' expr               { $$ = binary(ctx, '/', $1, $3); }
+    | expr '%' expr               { $$ = binary(ctx, '%', $1, $3); }
+    | expr '+' expr               { $$ = binary(ctx, '+', $1, $3); }
+    | expr '-' expr               { $$ = binary(ctx, '-', $1, $3); }
+    | expr "<<" expr              { $$ = shiftLeft($1, $3); }
+    | expr ">>" expr              { $$ = shiftRight($1, $3); }
+    | expr '<' expr               { $$ = compare(OpLt, $1, $3); }
+    | expr "<=" expr              { $$ = compare(OpLe, $1, $3); }
+    | expr '>' expr               { $$ = compare(OpGt, $1, $3); }
+    | expr ">=" expr              { $$ = compare(OpGe, $1, $3); }
+    | expr "==" expr              { $$ = compare(OpEq, $1, $3); }
+    | expr "!=" expr              { $$ = compare(OpNe, $1, $3); }
+    | expr '&' expr               { $$ = binary(ctx, '&', $1, $3); }
+    | expr '^' expr               { $$ = binary(ctx, '^', $1, $3); }
+    | expr '|' expr               { $$ = binary(ctx, '|', $1, $3); }
+    | expr "&&" { ctx.skipUnless(truth($1)); } expr
+                                  { ctx.resume(truth($1)); $$ = logicalAnd($1, $4); }
+    | expr "||" { ctx.skipUnless(!truth($1)); } expr
+                                  { ctx.resume(!truth($1)); $$ = logicalOr($1, $4); }
+    | expr '?' { ctx.skipUnless(truth($1)); } expr ':'
+               { ctx.resume(truth($1)); ctx.skipUnless(!truth($1)); } expr
+                                  { ctx.resume(!truth($1)); $$ = choose($1, $4, $7); }
+    | expr ',' expr               { $$ = $3; }
+    ;
 
 %%

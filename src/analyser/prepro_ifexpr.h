@@ -8,14 +8,15 @@
 
 namespace analyser::prepro {
 
+// Trivial, so that the parser's value stack is not filled on every parse.
 struct IfValue {
-    std::int64_t value = 0;
-    bool isUnsigned = false;
+    std::int64_t value;
+    bool isUnsigned;
 };
 
 struct IfToken {
     int code = 0;  // a bison token number or the character itself
-    IfValue value;
+    IfValue value{};
     std::string_view text;
     bool leadingSpace = false;
 };
@@ -29,7 +30,7 @@ struct IfContext {
     bool syntaxError = false;
     bool divisionByZero = false;
     std::string_view directive;
-    IfValue result;
+    IfValue result{};
 
     void skipUnless(bool evaluated) { skipping += evaluated ? 0 : 1; }
     void resume(bool evaluated) { skipping -= evaluated ? 0 : 1; }
