@@ -208,6 +208,7 @@ struct State {
     Arena arena;
     std::deque<Level> levels;  // entries past `depth` are kept for reuse
     std::size_t depth = 0;
+    Level* topLevel = nullptr;  // levels[depth - 1], read on every token
     int fileLevels = 0;
     int topText = -1;   // index of the innermost text level
     int topNamed = -1;  // index of the innermost named level
@@ -260,7 +261,7 @@ const Level* innermostNamedLevel();
 
 // ---- Levels (preprocessor.cpp) ----------------------------------------------
 
-inline Level& top() { return state().levels[state().depth - 1]; }
+inline Level& top() { return *state().topLevel; }
 // Pushes a text level (text already prepared); false when the stack is full.
 bool pushTextLevel(std::string text, std::string_view name, bool named, int firstLine);
 // Pushes a token level; false when the stack is full.

@@ -40,7 +40,8 @@ namespace {
 Level& newLevel() {
     State& s = state();
     if (s.depth == s.levels.size()) s.levels.emplace_back();
-    return s.levels[s.depth++];
+    s.topLevel = &s.levels[s.depth++];
+    return *s.topLevel;
 }
 
 }  // namespace
@@ -109,6 +110,7 @@ void popLevel() {
         level.tokens.clear();
     }
     --s.depth;
+    s.topLevel = s.depth > 0 ? &s.levels[s.depth - 1] : nullptr;
 }
 
 void abandonLevelsAbove(std::size_t base) {
