@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace analyser {
 
@@ -19,5 +20,11 @@ std::string preprocessText(const std::string& text, const std::string& fileName,
 
 // End of the script: open conditionals are reported, script macros dropped.
 void endAnalyser();
+
+// The preprocessor's reporting callback that raises its diagnostics as
+// messages (severities 0 to 4 become levels S, F, E, W, I).
+using Reporter = void (*)(int severity, std::string_view code, std::string_view parameter,
+                          std::string_view fileName, int line);
+Reporter diagnosticsCallback();
 
 }  // namespace analyser

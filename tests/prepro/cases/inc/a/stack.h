@@ -1,0 +1,2 @@
+a_stack
+#include_next <stack.h>

@@ -1,0 +1,2 @@
+b_stack
+#include_next <stack.h>

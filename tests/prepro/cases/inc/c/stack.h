@@ -1,0 +1,1 @@
+c_stack __INCLUDE_LEVEL__

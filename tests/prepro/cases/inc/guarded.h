@@ -1,0 +1,5 @@
+/* leading comment */
+#ifndef GUARDED_H
+#define GUARDED_H
+guarded
+#endif

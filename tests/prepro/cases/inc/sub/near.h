@@ -1,0 +1,4 @@
+#ifndef NEAR_H
+#define NEAR_H
+near
+#endif

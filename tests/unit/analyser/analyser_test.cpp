@@ -1,0 +1,68 @@
+// The analyser facade: set up from the settings, diagnostics raised as the
+// compiler's messages.
+#include "analyser/analyser.h"
+#include "analyser/preprocessor.h"
+#include "diag/diag.h"
+#include "driver/settings.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Facade : public testing::Test {
+protected:
+    void SetUp() override {
+        diag::resetForTesting();
+        driver::settings() = driver::Settings{};
+        ::unsetenv("HRUTGT");
+        ::unsetenv("HRLTGT");
+    }
+    void TearDown() override {
+        diag::resetForTesting();
+        driver::settings() = driver::Settings{};
+    }
+    testsupport::ScratchDirectory dir;
+};
+
+TEST_F(Facade, StartsWithTheSettingsAndTheStandardDefinitions) {
+    dir.write("inc/unit.h", "#define FROM_UNIT 3\n");
+    dir.write("std.def", "#define FROM_STD 2\n#pragma vorne stop_analyse\n");
+    auto& s = driver::settings();
+    s.includeDirectories = {"inc"};
+    s.definitions = {"FROM_CMD=1"};
+    s.stdDefineFile = "std.def";
+    testing::internal::CaptureStderr();
+    analyser::startAnalyser();
+    analyser::analyseNativeCode("#include <unit.h>\n", "s.ptu", 10);
+    const std::string out = analyser::preprocessText("FROM_CMD FROM_STD FROM_UNIT\n", "s.ptu", 12);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(out, "#line 12 \"s.ptu\"\n1 2 3\n");
+    EXPECT_FALSE(analyser::analysisOn());
+    analyser::endAnalyser();
+}
+
+TEST_F(Facade, DiagnosticsBecomeMessagesWithTheirLevels) {
+    analyser::startAnalyser();
+    testing::internal::CaptureStderr();
+    analyser::analyseNativeCode("#include \"absent.h\"\n#define A 1\n#define A 2\n#if 1\n", "s.ptu", 20);
+    analyser::endAnalyser();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Morvik-E-IMPOUVFIC,  [s.ptu:20] Cannot open the file absent.h\n"
+              "Morvik-W-IDENREDEF,  [s.ptu:22] Warning: A redefined\n"
+              "Morvik-W-UNTERCOND,  [s.ptu:23] unterminated #if conditional\n");
+    EXPECT_EQ(diag::errorCount(), 1u);
+    EXPECT_EQ(diag::warningCount(), 2u);
+}
+
+TEST_F(Facade, MatchLineIsAnInformation) {
+    analyser::startAnalyser();
+    testing::internal::CaptureStderr();
+    analyser::analyseNativeCode("#if 1\n#else\n#else\n#endif\n", "", 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Morvik-W-ELIFAELSE,   else or elif after else\n"
+              "Morvik-I-MATCHLINE,  Matches line  1\n");
+    analyser::endAnalyser();
+}
+
+}  // namespace
