@@ -6,7 +6,8 @@ packages=(
   g++ cmake ninja-build bison
   qt6-base-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
-  zlib1g-dev libsqlite3-dev
+  libc6-dev libstdc++-12-dev pkg-config
+  zlib1g-dev libsqlite3-dev libgtk-3-dev
 )
 
 missing=()

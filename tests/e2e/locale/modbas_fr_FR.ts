@@ -8,5 +8,10 @@
         <comment>Error code is &quot;ENDNOEWAR&quot;; %1 and %2 are counts and must stay</comment>
         <translation>Fin d&apos;exécution avec %1%2 avertissement(s)</translation>
     </message>
+    <message>
+        <source>End of execution with %1 error(s) and %2 warning(s)</source>
+        <comment>Error code is &quot;ENDERRWAR&quot;; %1 and %2 are counts and must stay</comment>
+        <translation>Fin d&apos;exécution avec %1 erreur(s) et %2 avertissement(s)</translation>
+    </message>
 </context>
 </TS>
