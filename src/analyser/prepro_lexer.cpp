@@ -369,6 +369,20 @@ std::string_view restOfLine(Level& level) {
     return {start, static_cast<std::size_t>(p - start)};
 }
 
+namespace {
+
+// Past the block comment that starts at p; its newlines count as lines.
+const char* pastBlockComment(Level& level, const char* p) {
+    const char* q = p + 2;
+    while (q < level.end && !(*q == '*' && q[1] == '/')) {
+        if (*q == '\n') ++level.line;
+        ++q;
+    }
+    return q < level.end ? q + 2 : level.end;
+}
+
+}  // namespace
+
 void skipRestOfLine(Level& level) {
     // Comments may carry the line on: they are skipped as tokens are.
     const bool wasDirective = level.directive;
@@ -376,12 +390,7 @@ void skipRestOfLine(Level& level) {
     const char* p = level.pos;
     while (p < level.end && *p != '\n') {
         if (*p == '/' && p[1] == '*') {
-            const char* q = p + 2;
-            while (q < level.end && !(*q == '*' && q[1] == '/')) {
-                if (*q == '\n') ++level.line;
-                ++q;
-            }
-            p = q < level.end ? q + 2 : level.end;
+            p = pastBlockComment(level, p);
             continue;
         }
         if (*p == '"' || *p == '\'') {
@@ -435,12 +444,7 @@ std::string_view readDirectiveName(Level& level) {
     for (;;) {
         while (p < level.end && isHorizontalBlank(*p)) ++p;
         if (p[0] == '/' && p[1] == '*') {
-            const char* q = p + 2;
-            while (q < level.end && !(*q == '*' && q[1] == '/')) {
-                if (*q == '\n') ++level.line;
-                ++q;
-            }
-            p = q < level.end ? q + 2 : level.end;
+            p = pastBlockComment(level, p);
             continue;
         }
         break;
