@@ -5,5 +5,5 @@ L
 __DATE__ __TIME__
 #line 100 "renamed.c"
 __LINE__ __FILE__
-// expect-output: 2 "special_macros.c" "special_macros.c" 0 1 4 "Jan  1 1970" "00:00:00" 100 "renamed.c"
+// expect-output: 2 "builtin_macros.c" "builtin_macros.c" 0 1 4 "Jan  1 1970" "00:00:00" 100 "renamed.c"
 // expect-status: 0
