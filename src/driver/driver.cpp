@@ -68,9 +68,8 @@ void openOutput(script::OutputFile& file, const std::string& path, std::string_v
 // The base name of the constants file: after the last ":", "]" or ">" and
 // before the first ".".
 std::string constantsBaseName(const std::string& path) {
-    std::string name = path.substr(path.find_last_of(":]>") == std::string::npos
-                                       ? 0
-                                       : path.find_last_of(":]>") + 1);
+    const std::size_t mark = path.find_last_of(":]>");
+    const std::string name = path.substr(mark == std::string::npos ? 0 : mark + 1);
     return name.substr(0, name.find('.'));
 }
 

@@ -9,12 +9,15 @@
 
 namespace {
 
+// The names derived from the two paths; adjust sets options first.
 driver::Settings derived(const std::string& script, const std::string& generated,
-                         const std::string& rioDirectory = {}) {
+                         const std::string& rioDirectory = {},
+                         void (*adjust)(driver::Settings&) = nullptr) {
     driver::Settings s;
     s.scriptPath = script;
     s.generatedPath = generated;
     s.rioDirectory = rioDirectory;
+    if (adjust) adjust(s);
     driver::deriveFileNames(s);
     return s;
 }
@@ -50,30 +53,20 @@ TEST(FileNames, RioDirectoryAndName) {
     EXPECT_EQ(s.rioPath, "results/g.rio");
     s = derived("t.ptu", "/o/g.cc", "results/");
     EXPECT_EQ(s.rioPath, "results/g.rio");
-    driver::Settings named;
-    named.scriptPath = "t.ptu";
-    named.generatedPath = "/o/g.cc";
-    named.rioName = "r.txt";
-    driver::deriveFileNames(named);
-    EXPECT_EQ(named.rioPath, "/o/r.txt");
+    s = derived("t.ptu", "/o/g.cc", {}, [](driver::Settings& o) { o.rioName = "r.txt"; });
+    EXPECT_EQ(s.rioPath, "/o/r.txt");
 }
 
 TEST(FileNames, CompanionWithoutDirectoryUnderSyscomp) {
-    driver::Settings s;
-    s.scriptPath = "t.ptu";
-    s.generatedPath = "/o/g.cc";
-    s.syscompGiven = true;
-    driver::deriveFileNames(s);
+    const auto s = derived("t.ptu", "/o/g.cc", {}, [](driver::Settings& o) { o.syscompGiven = true; });
     EXPECT_EQ(s.companionPath, "g.icc");
 }
 
 TEST(FileNames, TraceFile) {
-    driver::Settings s;
-    s.scriptPath = "t.ptu";
-    s.generatedPath = "/o/g.cc";
-    s.tsfGiven = true;
-    s.tsfPath = "tr/trace";
-    driver::deriveFileNames(s);
+    const auto s = derived("t.ptu", "/o/g.cc", {}, [](driver::Settings& o) {
+        o.tsfGiven = true;
+        o.tsfPath = "tr/trace";
+    });
     EXPECT_EQ(s.tsfPath, "tr/trace.tsf");
     EXPECT_EQ(s.traceBase, "trace");
     EXPECT_EQ(s.traceDirectory, "tr/");
