@@ -1,6 +1,7 @@
 // Output files of a run, the record writer and the public writers.
 #include "harness/output.h"
 
+#include "diag/strings.h"
 #include "harness/harness_internal.h"
 
 #include <algorithm>
@@ -24,9 +25,12 @@ RunOutputs& outputs() {
     return o;
 }
 
-void writeRecord(std::string_view text) {
+void writeRecord(std::string_view record) {
     if (detail::state().suppression[detail::kVariableFlag]) return;
     auto& file = outputs().records;
+    // A record is one line, whatever the values in it hold.
+    const std::string line = diag::singleLine(record);
+    std::string_view text = line;
     // No line exceeds the width: continuation lines hold "&" and 131 characters.
     file.writeLine(text.substr(0, kRecordWidth));
     text.remove_prefix(std::min(text.size(), kRecordWidth));
