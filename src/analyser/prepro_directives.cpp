@@ -34,7 +34,9 @@ void doIf(Level& level, const Directive& d, int line);
 void doElse(Level& level, const Directive& d, int line);
 void doElif(Level& level, const Directive& d, int line);
 void doEndif(Level& level, const Directive& d, int line);
-void doInclude(Level& level, const Directive& d, int) { runInclude(level, d.name.size() == 12, false); }
+void doInclude(Level& level, const Directive& d, int) {
+    runInclude(level, d.name.size() == 12, false);
+}
 // "#import": an "#include" after which the file is never read again.
 void doImport(Level& level, const Directive&, int) { runInclude(level, false, true); }
 void doAssert(Level& level, const Directive& d, int);
@@ -165,7 +167,8 @@ void doAssert(Level& level, const Directive& d, int) {
     std::size_t at = 0;
     std::string predicate, answer;
     const bool adding = d.name == "assert";
-    if (!readAssertion(tokens, at, predicate, answer) || at != tokens.size() || (adding && answer.empty())) {
+    const bool read = readAssertion(tokens, at, predicate, answer) && at == tokens.size();
+    if (!read || (adding && answer.empty())) {
         report(kWarning, "SYNTAXERR", directiveLabel(d) + " " + spell(tokens));
         return;
     }
@@ -184,6 +187,7 @@ bool asserted(const std::string& predicate, const std::string& answer) {
 
 // "#predicate(answer)" and "#predicate" in a condition become 1 or 0.
 std::vector<Token> withAssertionsTested(std::vector<Token> tokens) {
+    if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.is('#'); })) return tokens;
     std::vector<Token> out;
     for (std::size_t i = 0; i < tokens.size();) {
         std::size_t at = i + 1;
