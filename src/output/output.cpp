@@ -68,7 +68,7 @@ int keywordLanguage() {
 bool frenchKeywords() { return values::frenchKeywords(keywordLanguage()); }
 
 std::string_view inKeywordLanguage(std::string_view french, std::string_view english) {
-    return frenchKeywords() ? french : english;
+    return values::inLanguage(keywordLanguage(), french, english);
 }
 
 values::Dialect dialect() { return {config::settings().languageIndex, keywordLanguage()}; }

@@ -206,9 +206,10 @@ bool accepted(LanguageClass language) {
     }
     if (!d.switchAllowed) return false;
     d.switchAllowed = false;
+    // The message speaks the language the script leaves.
+    diag::info("LANSWITCH", values::inLanguage(keywordLanguage, "elle devrait etre 'GB'", "it should be 'FR'"));
     keywordLanguage = french ? values::kEnglish : values::kFrench;
     output::useKeywordLanguage(keywordLanguage);
-    diag::info("LANSWITCH", french ? "elle devrait etre 'GB'" : "it should be 'FR'");
     return true;
 }
 
@@ -392,7 +393,7 @@ bool sequenceActive() { return state().sequence; }
 int keywordLanguage() { return currentKeywordLanguage(); }
 
 std::string keywordText(std::string_view french, std::string_view english) {
-    return std::string(values::frenchKeywords(keywordLanguage()) ? french : english);
+    return std::string(values::inLanguage(keywordLanguage(), french, english));
 }
 
 namespace detail {

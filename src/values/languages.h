@@ -2,6 +2,8 @@
 // the keyword language of the script.
 #pragma once
 
+#include <string_view>
+
 namespace values {
 
 // Language indexes of the language table; a run always has index 6.
@@ -15,6 +17,11 @@ enum KeywordLanguage : int { kFrench = 0, kFrenchAlternate = 1, kEnglish = 2 };
 // Both French keyword languages write French keywords and texts.
 constexpr bool frenchKeywords(int keywordLanguage) {
     return keywordLanguage == kFrench || keywordLanguage == kFrenchAlternate;
+}
+
+// The text of a French and English pair that the keyword language writes.
+constexpr std::string_view inLanguage(int keywordLanguage, std::string_view french, std::string_view english) {
+    return frenchKeywords(keywordLanguage) ? french : english;
 }
 
 }  // namespace values

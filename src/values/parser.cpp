@@ -134,7 +134,7 @@ bool Parser::accept(TokenKind kind) {
 Value Parser::fail(Expected expected) {
     if (!peek().is(TokenKind::ERREUR)) {
         const auto& text = kExpectedTexts[static_cast<int>(expected)];
-        diag::error("SYNTAXERO", dialect_.keywordLanguage == kEnglish ? text.english : text.french);
+        diag::error("SYNTAXERO", inLanguage(dialect_.keywordLanguage, text.french, text.english));
     }
     return Value::error();
 }

@@ -253,7 +253,7 @@ std::string characterImage(char c) {
 std::string_view tokenKindName(TokenKind kind, int keywordLanguage) {
     const int index = static_cast<int>(kind);
     if (index < 0 || index >= kTokenKindCount) return "?";
-    return keywordLanguage == kEnglish ? kTokenNames[index].english : kTokenNames[index].french;
+    return inLanguage(keywordLanguage, kTokenNames[index].french, kTokenNames[index].english);
 }
 
 std::string_view valueKindName(ValueKind kind, int keywordLanguage) {
