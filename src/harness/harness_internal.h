@@ -5,12 +5,8 @@
 #include "harness/harness.h"
 #include "output/output.h"
 
-#include <array>
-#include <initializer_list>
-#include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace harness::detail {
@@ -24,7 +20,6 @@ using output::Section;
 using output::TemplateLine;
 using output::emitTemplate;
 using output::fillPlaceholders;
-using output::frenchKeywords;
 using output::noEdit;
 using output::noExcep;
 using output::stringLiteralBody;
