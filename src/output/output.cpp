@@ -65,8 +65,6 @@ int keywordLanguage() {
     return detail::state().switchedKeywordLanguage.value_or(config::settings().keywordLanguage);
 }
 
-bool frenchKeywords() { return values::frenchKeywords(keywordLanguage()); }
-
 std::string_view inKeywordLanguage(std::string_view french, std::string_view english) {
     return values::inLanguage(keywordLanguage(), french, english);
 }

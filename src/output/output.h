@@ -200,7 +200,6 @@ void useLoopCounter(char family, int number);
 // the reader switches it.
 void useKeywordLanguage(int language);
 int keywordLanguage();
-bool frenchKeywords();
 // The French or the English text, by the keyword language.
 std::string_view inKeywordLanguage(std::string_view french, std::string_view english);
 // The dialect the script's expressions are read and written in.

@@ -182,15 +182,16 @@ DispatchState& state() {
     return s;
 }
 
-// Accepts a keyword of the class in the keyword language; the first accepted
-// keyword of the script may switch the language, once.
+// The run's keyword language until the script's first keyword switches it.
 int& currentKeywordLanguage() {
     auto& language = state().keywordLanguage;
     if (!language) language = config::settings().keywordLanguage;
     return *language;
 }
 
-// The generation writes its texts in the language switched to.
+// Accepts a keyword of the class in the keyword language; the first accepted
+// keyword of the script may switch the language, once, and the generation
+// then writes its texts in the language switched to.
 bool accepted(LanguageClass language) {
     int& keywordLanguage = currentKeywordLanguage();
     const bool french = values::frenchKeywords(keywordLanguage);
