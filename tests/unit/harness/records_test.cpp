@@ -4,7 +4,6 @@
 #include "harness_fixture.h"
 
 #include "driver/settings.h"
-#include "harness/output.h"
 
 #include <cstdlib>
 
@@ -88,16 +87,6 @@ TEST_F(Records, LongRecordsContinue) {
     EXPECT_EQ(records[0], "X1 " + text.substr(0, 129));
     EXPECT_EQ(records[1], "&" + text.substr(129, 131));
     EXPECT_EQ(records[2], "&" + text.substr(260));
-}
-
-// A value holding line breaks (an option value from an option file, for
-// instance) stays inside its record.
-TEST_F(Records, LineBreaksStayInsideTheRecord) {
-    auto& records = harness::outputs().records;
-    records.open((work_ / "G.tdc").string());
-    harness::writeRecord("C0 make\ntest\r");
-    records.close(false);
-    EXPECT_EQ(testsupport::readFile(work_ / "G.tdc"), "C0 make test \n");
 }
 
 // One structure number runs through services, tests, families and elements.
