@@ -42,9 +42,9 @@ void closeWhatIsOpen() {
 void writeLoopCounterMembers() {
     const Lists& lists = state().lists;
     for (int n = 1; n <= lists.highestCounterJ; ++n)
-        writeClass(templates::kLoopCounterMember, {"J", std::to_string(n)});
+        writeClass(templates::kLoopCounterMember, {std::to_string(n)});
     for (int n = 1; n <= lists.highestCounterI; ++n)
-        writeClass(templates::kLoopCounterMember, {"I", std::to_string(n)});
+        writeClass(templates::kIndexCounterMember, {std::to_string(n)});
 }
 
 void writeMemberBlock(std::string_view head, const std::vector<std::string>& lines) {
