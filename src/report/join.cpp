@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
+#include <set>
 
 namespace report {
 
@@ -57,7 +59,7 @@ std::vector<Range> ranges(const std::string& variable) {
 // The element at offset from the first one, the last range the fastest.
 std::string elementName(const std::string& variable, int offset) {
     std::vector<Range> all = ranges(variable);
-    if (all.empty()) return variable + " #" + std::to_string(offset);
+    if (all.empty()) return offset == 0 ? variable : variable + " #" + std::to_string(offset);
     std::string name = variable;
     long long rest = offset;
     for (auto range = all.rbegin(); range != all.rend(); ++range) {
@@ -72,6 +74,20 @@ std::string elementName(const std::string& variable, int offset) {
 
 // ---- One iteration ---------------------------------------------------------
 
+// The "V" records of a test: between its "T" record and the next test or
+// service declaration.
+std::vector<const CheckDescription*> checksOfTest(const Program& program, int testNumber) {
+    int end = INT_MAX;
+    const auto nextTest = program.tests.upper_bound(testNumber);
+    if (nextTest != program.tests.end()) end = nextTest->first;
+    const auto nextService = program.services.upper_bound(testNumber);
+    if (nextService != program.services.end()) end = std::min(end, nextService->first);
+    std::vector<const CheckDescription*> checks;
+    for (auto it = program.checks.upper_bound(testNumber); it != program.checks.end() && it->first < end; ++it)
+        checks.push_back(&it->second);
+    return checks;
+}
+
 struct IterationJoiner {
     Joiner& j;
     const TestRun& run;
@@ -79,6 +95,8 @@ struct IterationJoiner {
     std::map<int, Event>& initials;  // kept across iterations of the test
     int depth = 0;
     std::map<int, long long> stubCalls;
+    std::set<int>& checked;  // descriptions with at least one check
+    std::map<int, int> listItems = {};
 };
 
 const CheckDescription* descriptionOf(IterationJoiner& it, const Event& e) {
@@ -106,13 +124,14 @@ void addCheck(IterationJoiner& it, const Event& e) {
         mismatch(it.j, e.line, "CHECK " + std::to_string(e.number));
         return;
     }
+    it.checked.insert(d->number);
     CheckLine line;
-    line.variable = e.number == d->number ? d->variable : elementName(d->variable, e.number - d->number);
+    line.variable = elementName(d->variable, e.number - d->number);
     const auto initial = it.initials.find(e.number);
     const bool recorded = initial != it.initials.end();
     if (recorded) line.initial = displayValue(initial->second.kind, e.radix, initial->second.obtained);
     else if (d->hasInit) line.initial = d->init;
-    line.expected = e.equalInitial ? "= initial" : expectedText(e);
+    line.expected = !e.equalInitial ? expectedText(e) : recorded ? "= initial " + line.initial : "= initial";
     line.obtained = displayValue(e.kind, e.radix, e.obtained);
     line.verdict = e.verdict;
     line.depth = it.depth;
@@ -166,6 +185,7 @@ std::string listName(IterationJoiner& it, int number) {
 void addListCheck(IterationJoiner& it, const Event& e) {
     CheckLine line;
     line.variable = listName(it, e.number);
+    if (e.type != EventType::ListExtra) line.variable += "[" + std::to_string(++it.listItems[e.number]) + "]";
     line.depth = it.depth;
     line.verdict = Verdict::Failed;
     if (e.type == EventType::ListItem) {
@@ -217,20 +237,43 @@ std::string deathCause(const Run& run) {
     return "";
 }
 
+// A check whose expression threw never reached the run-time (its guard
+// swallows the exception): it is reported as not run rather than forgotten.
+void addUnchecked(Joiner& j, const TestRun& run, const std::set<int>& checked, IterationResult& first) {
+    for (const CheckDescription* d : checksOfTest(j.program, run.number)) {
+        if (checked.count(d->number)) continue;
+        CheckLine line;
+        line.variable = d->variable;
+        line.initial = d->init;
+        line.expected = d->expected.rfind("VA=", 0) == 0 ? d->expected.substr(3) : d->expected;
+        line.obtained = "not checked (its expression threw)";
+        line.verdict = Verdict::Failed;
+        first.checks.push_back(std::move(line));
+    }
+}
+
 void joinTest(Joiner& j, const TestRun& run, TestResult& result, bool last) {
     std::map<int, Event> initials;
+    std::set<int> checked;
     for (const Iteration& iteration : run.iterations) {
         IterationResult out;
         out.index = iteration.index;
         out.duration = iteration.duration;
-        IterationJoiner it{j, run, out, initials, 0, {}};
+        IterationJoiner it{j, run, out, initials, 0, {}, checked};
         for (const Event& e : iteration.events) joinEvent(it, e);
         addNotes(it);
         result.iterations.push_back(std::move(out));
     }
     result.duration = run.duration;
     const bool died = run.duration < 0 && last && !j.run.closed;
-    if (died) result.iterations.back().errors.push_back("the harness stopped during this test" + deathCause(j.run));
+    if (!died && !result.iterations.empty()) addUnchecked(j, run, checked, result.iterations.front());
+    if (died) {
+        const std::vector<Event>& events = run.iterations.back().events;
+        const bool inCall = !events.empty() && events.back().type == EventType::Call;
+        result.iterations.back().errors.push_back(std::string("the harness stopped during ") +
+                                                  (inCall ? "the call of the unit under test" : "this test") +
+                                                  deathCause(j.run));
+    }
     bool failed = false;
     for (const IterationResult& iteration : result.iterations) failed = failed || iteration.failed();
     result.status = died ? TestStatus::Died : failed ? TestStatus::Failed : TestStatus::Passed;

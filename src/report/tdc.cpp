@@ -74,7 +74,7 @@ std::string trimmed(std::string_view text) {
 // " RA=" or the blank before a range low<=VA<=high.
 std::size_t clauseStart(const std::string& text, std::size_t from) {
     std::size_t earliest = text.size();
-    for (const char* marker : {" INIT=", " VA", " RA="}) earliest = std::min(earliest, text.find(marker, from));
+    for (const char* marker : {" INIT=", " INIT ", " VA", " RA="}) earliest = std::min(earliest, text.find(marker, from));
     const std::size_t range = text.find("<=VA<=", from);
     if (range != std::string::npos) {
         const std::size_t blank = text.rfind(' ', range);
@@ -89,10 +89,11 @@ CheckDescription describeCheck(int number, const std::string& text) {
     const std::size_t start = clauseStart(text, 0);
     d.variable = trimmed(text.substr(0, start));
     if (start >= text.size()) return d;
-    if (text.compare(start, 6, " INIT=") == 0) {
-        const std::size_t end = clauseStart(text, start + 6);
+    if (text.compare(start, 5, " INIT") == 0) {
+        const std::size_t from = start + 6;  // after " INIT=" or " INIT "
+        const std::size_t end = clauseStart(text, from);
         d.hasInit = true;
-        d.init = trimmed(text.substr(start + 6, end - start - 6));
+        d.init = trimmed(text.substr(from, end - from));
         d.expected = end < text.size() ? trimmed(text.substr(end)) : std::string();
     } else {
         d.expected = trimmed(text.substr(start));

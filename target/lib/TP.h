@@ -536,6 +536,7 @@ public:
     void EDV_LST_TEST_ITEM_CPP(const char *item, bool equal, int number) {
         event();
         const vorne_runtime::Verdict verdict = judged(equal);
+        count(verdict);
         line_ = vorne_runtime::rio::kListItem;
         line_ += std::to_string(number);
         line_ += ' ';
