@@ -245,7 +245,8 @@ void addUnchecked(Joiner& j, const TestRun& run, const std::set<int>& checked, I
         CheckLine line;
         line.variable = d->variable;
         line.initial = d->init;
-        line.expected = d->expected.rfind("VA=", 0) == 0 ? d->expected.substr(3) : d->expected;
+        line.expected = d->expected == "VA==" ? "= initial"
+                        : d->expected.rfind("VA=", 0) == 0 ? d->expected.substr(3) : d->expected;
         line.obtained = "not checked (its expression threw)";
         line.verdict = Verdict::Failed;
         first.checks.push_back(std::move(line));

@@ -50,7 +50,7 @@ bool parse(const std::vector<std::string>& arguments, Arguments& a) {
 bool sameFile(const std::string& a, const std::string& b) {
     std::error_code error;
     if (fs::equivalent(a, b, error)) return true;
-    return fs::weakly_canonical(a, error) == fs::weakly_canonical(b, error);
+    return fs::weakly_canonical(fs::absolute(a, error), error) == fs::weakly_canonical(fs::absolute(b, error), error);
 }
 
 // An output never replaces an input, and no two outputs share a file.

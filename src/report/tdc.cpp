@@ -170,7 +170,7 @@ bool readTdc(const std::string& path, Program& program) {
     const std::vector<Record> all = records(lines);
     if (!firstRecordIsScript(all)) {
         diag::raiseMessage(diag::Level::E, "STXERRRIO", "(no E11 0 record)", path,
-                           all.empty() ? 0 : all.front().line);
+                           all.empty() ? 1 : all.front().line);
         return false;
     }
     TdcReader reader{program, path, {}, {}, 0, 0};
