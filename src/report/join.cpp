@@ -30,6 +30,9 @@ void mismatch(Joiner& j, int line, const std::string& what) {
 
 // ---- Names of array elements ------------------------------------------------
 
+// Bounds beyond this are not an array the harness could loop over.
+constexpr long long kWidestBound = 1000000000;
+
 struct Range {
     std::size_t begin, end;  // of "[low..high]" in the variable text
     long long low, high;
@@ -48,7 +51,7 @@ std::vector<Range> ranges(const std::string& variable) {
             const long long l = std::stoll(low, &used);
             if (used != low.size()) continue;
             const long long h = std::stoll(high, &used);
-            if (used != high.size()) continue;
+            if (used != high.size() || std::llabs(l) > kWidestBound || std::llabs(h) > kWidestBound) continue;
             found.push_back({open, close + 1, l, h});
         } catch (...) {
         }

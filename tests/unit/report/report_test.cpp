@@ -229,6 +229,21 @@ TEST_F(Report, TestsNotRunAndAnEarlyEnd) {
               std::string::npos) << o.out;
 }
 
+// Hostile lines: too long numbers, missing fields, stray bytes, records
+// out of order. Each is reported or ignored; none stops the report.
+TEST_F(Report, HostileLinesNeverStopTheReport) {
+    const std::string tdc = kTdc + "V99999999999999999999 x\nT\nV12 t[-9223372036854775807..9223372036854775807] VA=1\n"
+                                   "&continued\nE11 x\nE16\nF99 f\n\x01\xff\n";
+    const char* lines[] = {"CHECK 99999999999999999999 I 0 0 10 passed 1 1 1", "CHECK 12 I 0 0 10 passed",
+                           "CHECK 12 I 0 0 99999999999 passed 1 1 1", "CHECK 12 I 0 0 10 passed \"\\x\" 1 1",
+                           "ITERATION-END 9 9 9", "END-TEST 77 1 1", "\x01\xff\"", "TEST 2", "INIT 12 S",
+                           "LIST-ITEM 3 maybe \"x\"", "STUB 1", "DIED", "CHECK 13 I 0 0 16 passed -9223372036854775808 1 1"};
+    for (const char* line : lines) {
+        const Outcome o = report(tdc, rio(std::string(line) + "\n" + kRest));
+        EXPECT_TRUE(o.status == 0 || o.status == 1 || o.status == 2) << line;
+    }
+}
+
 // Bytes that are not UTF-8 (a Latin-1 name) still give well-formed XML.
 TEST(Markup, Latin1BytesBecomeUtf8) {
     EXPECT_EQ(report::markup::escaped("caf\xe9 <&> \"x\" \x01"), "caf\xc3\xa9 &lt;&amp;&gt; &quot;x&quot; ?");
