@@ -20,7 +20,7 @@ for script in "$out"/*.ptu; do
   name=$(basename "$script" .ptu)
   echo "== $script"
   status=0
-  build/vorneprepro "$script" "$out/$name.cc" "$out" || status=$?
+  build/vorneprepro "$script" "$out/$name.cc" "$PWD/$out" || status=$?
   if [ "$status" -ge 5 ]; then echo "compilation of $script failed (status $status)"; exit "$status"; fi
   g++ -std=c++17 -Wall -Werror -I target/lib "$out/$name.cc" -o "$out/$name"
   # The harness's status says whether every check passed; the report says which.
