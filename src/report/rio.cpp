@@ -6,8 +6,8 @@
 #include "report/report_internal.h"
 
 #include <cctype>
+#include <charconv>
 #include <fstream>
-#include <functional>
 #include <unordered_map>
 
 namespace report {
@@ -21,6 +21,7 @@ struct RioReader {
     std::string path;
     int line = 0;
     TestRun* test = nullptr;
+    std::vector<Field> fields = {};  // of the line being read, kept for its capacity
 };
 
 bool isNumber(const Field& field) {
@@ -32,7 +33,11 @@ bool isNumber(const Field& field) {
     return true;
 }
 
-long long number(const Field& field) { return std::stoll(field.text); }
+long long number(const Field& field) {
+    long long value = 0;
+    std::from_chars(field.text.data(), field.text.data() + field.text.size(), value);
+    return value;
+}
 
 bool numbers(const std::vector<Field>& fields, std::size_t from, std::size_t to) {
     if (fields.size() <= to) return false;
@@ -222,7 +227,7 @@ bool endLine(RioReader& r, const std::vector<Field>& f) {
     return true;
 }
 
-using LineReader = std::function<bool(RioReader&, const std::vector<Field>&)>;
+using LineReader = bool (*)(RioReader&, const std::vector<Field>&);
 
 // One reader per tag of the results file.
 const std::unordered_map<std::string, LineReader>& lineReaders() {
@@ -258,7 +263,8 @@ const std::unordered_map<std::string, LineReader>& lineReaders() {
 }
 
 void readLine(RioReader& r, const std::string& text) {
-    std::vector<Field> fields;
+    std::vector<Field>& fields = r.fields;
+    fields.clear();
     bool read = splitFields(text, fields) && !fields.empty() && !fields[0].quoted && !r.run.closed;
     if (read) {
         const auto found = lineReaders().find(fields[0].text);
@@ -278,12 +284,11 @@ bool splitFields(std::string_view line, std::vector<Field>& fields) {
             ++i;
             continue;
         }
-        Field field;
+        Field& field = fields.emplace_back();
         if (line[i] != '"') {
             const std::size_t end = std::min(line.find(' ', i), line.size());
-            field.text = std::string(line.substr(i, end - i));
+            field.text.assign(line.substr(i, end - i));
             i = end;
-            fields.push_back(std::move(field));
             continue;
         }
         field.quoted = true;
@@ -299,15 +304,15 @@ bool splitFields(std::string_view line, std::vector<Field>& fields) {
                 field.text += line[i];
                 continue;
             }
-            if (i + 2 >= line.size() || !std::isxdigit(static_cast<unsigned char>(line[i + 1])) ||
-                !std::isxdigit(static_cast<unsigned char>(line[i + 2])))
+            unsigned value = 0;
+            if (i + 2 >= line.size() ||
+                std::from_chars(line.data() + i + 1, line.data() + i + 3, value, 16).ptr != line.data() + i + 3)
                 return false;
-            field.text += static_cast<char>(std::stoi(std::string(line.substr(i + 1, 2)), nullptr, 16));
+            field.text += static_cast<char>(value);
             i += 2;
         }
         ++i;
         if (i < line.size() && line[i] != ' ') return false;
-        fields.push_back(std::move(field));
     }
     return true;
 }

@@ -29,23 +29,29 @@ struct TdcReader {
 bool readLines(const std::string& path, std::vector<std::string>& lines) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+    std::ostringstream whole;
+    whole << in.rdbuf();
+    const std::string text = whole.str();
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::size_t stop = end;
+        if (stop > start && text[stop - 1] == '\r') --stop;
+        lines.emplace_back(text, start, stop - start);
+        start = end + 1;
     }
     return true;
 }
 
 // Records with their continuation lines ("&" + the next characters) joined;
 // the header comment ("*" lines) before the first record is skipped.
-std::vector<Record> records(const std::vector<std::string>& lines) {
+std::vector<Record> records(std::vector<std::string>& lines) {
     std::vector<Record> out;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
+        std::string& line = lines[i];
         if (out.empty() && (line.empty() || line[0] == '*')) continue;
-        if (!out.empty() && !line.empty() && line[0] == '&') out.back().text += line.substr(1);
-        else out.push_back({line, static_cast<int>(i + 1)});
+        if (!out.empty() && !line.empty() && line[0] == '&') out.back().text.append(line, 1);
+        else out.push_back({std::move(line), static_cast<int>(i + 1)});
     }
     return out;
 }
@@ -70,17 +76,23 @@ std::string trimmed(std::string_view text) {
     return std::string(text.substr(begin, end - begin));
 }
 
-// Where the clauses of a description begin: the first " INIT=", " VA",
-// " RA=" or the blank before a range low<=VA<=high.
+// Where the clauses of a description begin: the first " INIT=", " INIT ",
+// " VA", " RA=" or the blank before a range low<=VA<=high.
 std::size_t clauseStart(const std::string& text, std::size_t from) {
-    std::size_t earliest = text.size();
-    for (const char* marker : {" INIT=", " INIT ", " VA", " RA="}) earliest = std::min(earliest, text.find(marker, from));
-    const std::size_t range = text.find("<=VA<=", from);
-    if (range != std::string::npos) {
-        const std::size_t blank = text.rfind(' ', range);
-        if (blank != std::string::npos && blank >= from) earliest = std::min(earliest, blank);
+    std::size_t lastBlank = std::string::npos;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] == ' ') {
+            const std::string_view rest = std::string_view(text).substr(i);
+            if (rest.starts_with(" INIT=") || rest.starts_with(" INIT ") || rest.starts_with(" VA") ||
+                rest.starts_with(" RA="))
+                return i;
+            lastBlank = i;
+        } else if (text[i] == '<' && std::string_view(text).substr(i).starts_with("<=VA<=") &&
+                   lastBlank != std::string::npos) {
+            return lastBlank;
+        }
     }
-    return earliest;
+    return text.size();
 }
 
 CheckDescription describeCheck(int number, const std::string& text) {

@@ -41,24 +41,31 @@ std::string padded(const std::string& text, std::size_t width) {
     return text.size() >= width ? text + " " : text + std::string(width - text.size() + 1, ' ');
 }
 
+void appendPadded(std::string& out, const std::string& text, std::size_t width) {
+    out += text;
+    out.append(text.size() >= width ? 1 : width - text.size() + 1, ' ');
+}
+
 void checkTable(std::string& out, const std::vector<CheckLine>& checks, const std::string& indent) {
     if (checks.empty()) return;
     std::size_t widths[4] = {0, 0, 0, 0};
     for (std::size_t c = 0; c < 4; ++c) widths[c] = std::string(kColumns[c]).size();
     for (const CheckLine& check : checks) {
-        const std::string cells[4] = {std::string(2 * check.depth, ' ') + check.variable, check.initial,
-                                      check.expected, check.obtained};
-        for (std::size_t c = 0; c < 4; ++c) widths[c] = std::max(widths[c], std::min(cells[c].size(), kWidestColumn));
+        const std::size_t sizes[4] = {2 * check.depth + check.variable.size(), check.initial.size(),
+                                      check.expected.size(), check.obtained.size()};
+        for (std::size_t c = 0; c < 4; ++c) widths[c] = std::max(widths[c], std::min(sizes[c], kWidestColumn));
     }
     out += indent;
-    for (std::size_t c = 0; c < 4; ++c) out += padded(kColumns[c], widths[c]);
+    for (std::size_t c = 0; c < 4; ++c) appendPadded(out, kColumns[c], widths[c]);
     out += std::string(kColumns[4]) + "\n";
     for (const CheckLine& check : checks) {
-        const std::string cells[4] = {std::string(2 * check.depth, ' ') + check.variable, check.initial,
-                                      check.expected, check.obtained};
         out += indent;
-        for (std::size_t c = 0; c < 4; ++c) out += padded(cells[c], widths[c]);
-        out += std::string(verdictWord(check.verdict)) + "\n";
+        appendPadded(out, std::string(2 * check.depth, ' ') + check.variable, widths[0]);
+        appendPadded(out, check.initial, widths[1]);
+        appendPadded(out, check.expected, widths[2]);
+        appendPadded(out, check.obtained, widths[3]);
+        out += verdictWord(check.verdict);
+        out += '\n';
     }
 }
 
