@@ -593,11 +593,23 @@ public:
     }
     void loopAssigned() { event(); }
 
-    /* The fatal signal and exit paths. */
-    void died(const char *cause) {
+    /* A fatal signal: the pending lines and the signal reach the file
+       without allocating (the unit may have crashed inside the allocator);
+       the file is left to the system to close. */
+    void diedOnSignal(int signal) {
+        if (file_ == nullptr || closed_) return;
+        closed_ = true;
+        char line[32];
+        std::snprintf(line, sizeof line, "%s%d\n", vorne_runtime::rio::kDied, signal);
+        if (!pending_.empty()) std::fwrite(pending_.data(), 1, pending_.size(), file_);
+        std::fputs(line, file_);
+    }
+
+    /* The unit ended the process through exit before the end of the run. */
+    void diedOnExit() {
         if (file_ == nullptr || closed_) return;
         line_ = vorne_runtime::rio::kDied;
-        line_ += cause;
+        line_ += "exit";
         write(true);
         std::fclose(file_);
         file_ = nullptr;
@@ -839,14 +851,13 @@ namespace vorne_runtime {
 /* The lines written so far, and the cause, reach the file; then the signal
    takes its default course. */
 inline void onFatalSignal(int signal) {
-    const std::string cause = std::to_string(signal);
-    vorne_run.died(cause.c_str());
+    vorne_run.diedOnSignal(signal);
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
 
 /* The unit under test called exit before the end of the program. */
-inline void onExit() { vorne_run.died("exit"); }
+inline void onExit() { vorne_run.diedOnExit(); }
 
 }  // namespace vorne_runtime
 
