@@ -6,6 +6,7 @@
 #include "harness/harness_internal.h"
 #include "harness/output.h"
 #include "harness/structure.h"
+#include "variables/variables.h"
 #include "harness/templates.h"
 
 namespace harness {
@@ -90,6 +91,7 @@ void closeElement() {
     if (!c.exceptionText.empty()) c.elementHasContent = true;
     if (c.elementHasContent) state().blocks.testHasVariables = true;
     else if (!state().blocks.sequenceOn) diag::warning("ELMT_VIDE", std::to_string(c.elementNumber));
+    variables::dropScope(3);
     c.level = 2;
     state().blocks.inElement = false;
     if (c.elementSectionsOpen) closeElementSections();

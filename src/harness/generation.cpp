@@ -35,6 +35,11 @@ bool generationActive() {
     return !flags[0] && !flags[1] && !flags[2] && !flags[3] && !flags[4];
 }
 
+bool formatOutOfPlace() {
+    const auto& b = state().blocks;
+    return !b.beginSeen || b.inInitialization || b.inTermination || b.inEnvironment || b.inDefine;
+}
+
 bool inInitializationBlock() { return state().blocks.inInitialization; }
 bool inTerminationBlock() { return state().blocks.inTermination; }
 bool inSegmentBlock() { return state().blocks.inSegment; }

@@ -34,6 +34,10 @@ bool inDefineStubBlock();
 bool inElement();
 bool inTest();
 
+// FORMAT stands before BEGIN or inside an INITIALIZATION, TERMINATION,
+// ENVIRONMENT or DEFINE STUB block.
+bool formatOutOfPlace();
+
 // Native lines of INITIALIZATION and TERMINATION blocks.
 void emitInitializationCode(std::string_view line);
 void emitTerminationCode(std::string_view line);

@@ -9,6 +9,7 @@
 #include "harness/harness_internal.h"
 #include "harness/output.h"
 #include "harness/structure.h"
+#include "variables/variables.h"
 #include "harness/templates.h"
 
 #include <cstdlib>
@@ -137,6 +138,9 @@ void closeDefinitionBlocks() {
     closeBlock(state().blocks.inEnvironment, Keyword::EndEnvironment);
     if (state().blocks.inDefine) state().blocks.inDefineStub = false;
     closeBlock(state().blocks.inDefine, Keyword::EndDefine);
+    if (!variables::structureDefinitionOpen()) return;
+    reportMissing(Keyword::EndDefine);
+    variables::closeStructureDefinition();
 }
 
 void closeCodeBlocks() {

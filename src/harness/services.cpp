@@ -7,6 +7,7 @@
 #include "harness/harness_internal.h"
 #include "harness/output.h"
 #include "harness/structure.h"
+#include "variables/variables.h"
 #include "harness/templates.h"
 #include "script/sidefiles.h"
 #include "values/expressions.h"
@@ -104,6 +105,7 @@ void enterService(std::string name, std::string fullName) {
 
 void leaveService() {
     Current& c = state().current;
+    variables::dropScope(1);
     c.level = 0;
     c.serviceName.clear();
     c.serviceFullName.clear();

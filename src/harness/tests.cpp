@@ -7,6 +7,7 @@
 #include "harness/harness_internal.h"
 #include "harness/output.h"
 #include "harness/structure.h"
+#include "variables/variables.h"
 #include "harness/templates.h"
 #include "script/sidefiles.h"
 
@@ -137,6 +138,7 @@ void leaveTest() {
     Blocks& b = state().blocks;
     c.familyText = std::string(kImplicitService);
     c.elementNumber = 0;
+    variables::dropScope(2);
     c.level = 1;
     c.loopGiven = false;
     b.inTest = b.familyBlockOpen = b.familyGiven = false;

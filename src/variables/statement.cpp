@@ -1,0 +1,153 @@
+// VAR variable [, type] {, clause}: the statement is read into a record,
+// checked, typed and handed to the generation; a refused statement produces
+// nothing and is quoted by LIGNERRON.
+#include "diag/diag.h"
+#include "diag/strings.h"
+#include "values/expressions.h"
+#include "variables/analysed.h"
+#include "variables/variables_internal.h"
+
+#include <cstdlib>
+
+namespace variables {
+
+namespace detail {
+
+namespace {
+
+constexpr std::size_t kTypeTextLimit = 79;
+constexpr std::string_view kDefaultPlaceholder = "_unamedStruct";
+
+// A clause written where the variable should stand: "INIT = 1", "EV(..."
+bool clauseWithoutVariable(std::string_view variable) {
+    const std::string upper = diag::upperCased(variable);
+    for (std::string_view word : {std::string_view("INIT"), frenchKeywords() ? std::string_view("VA") : "EV"}) {
+        if (!upper.starts_with(word) || upper.size() == word.size()) continue;
+        const char next = upper[word.size()];
+        if (next == '=' || next == ' ' || next == '\t' || next == '(' || next == '[') return true;
+    }
+    return false;
+}
+
+// The variable is split from the clauses at the first comma.
+bool splitVariable(const std::string& text, VarRecord& r, std::string& clauses) {
+    const std::size_t comma = findOutside(text, ',');
+    if (comma == std::string::npos) {
+        diag::error("STXERRTYP", text);
+        return false;
+    }
+    r.variable = diag::trim(std::string_view(text).substr(0, comma));
+    clauses = text.substr(comma + 1);
+    if (r.variable.empty() || clauseWithoutVariable(r.variable)) {
+        diag::error("VARNAMMSG");
+        return false;
+    }
+    return true;
+}
+
+// Without declaration analysis the variable text is read by the script
+// expressions and written as they write it; an OFFSET keeps its form.
+bool readVariableText(VarRecord& r) {
+    if (analysing()) {
+        r.variable = analysed::expandMacros(r.variable);
+        return true;
+    }
+    const values::Value value = values::evaluate(r.variable);
+    if (value.failed() || value.kind == values::ValueKind::String) {
+        diag::error("NOMVARINC", r.variable);
+        return false;
+    }
+    if (!startsWithWord(r.variable, "OFFSET") && !value.isLiteralConstant())
+        r.variable = values::sourceText(value, values::currentDialect());
+    return true;
+}
+
+const std::string& placeholder() {
+    static const std::string name = [] {
+        const char* value = std::getenv("HRL_UNAMESTRUCT");
+        return value != nullptr && *value != '\0' ? std::string(value) : std::string(kDefaultPlaceholder);
+    }();
+    return name;
+}
+
+// After each "." or "->", the placeholder of an unnamed structure, its digits
+// and one "." become blanks: its members are named through the variable.
+void blankPlaceholders(std::string& variable) {
+    const std::string& name = placeholder();
+    for (std::size_t i = 0; i < variable.size(); ++i) {
+        std::size_t at = i;
+        if (variable[i] == '.') at = i + 1;
+        else if (variable.compare(i, 2, "->") == 0) at = i + 2;
+        else continue;
+        at = std::min(variable.find_first_not_of(" \t", at), variable.size());
+        if (variable.compare(at, name.size(), name) != 0) continue;
+        std::size_t end = at + name.size();
+        while (end < variable.size() && variable[end] >= '0' && variable[end] <= '9') ++end;
+        if (end < variable.size() && variable[end] == '.') ++end;
+        variable.replace(at, end - at, end - at, ' ');
+    }
+}
+
+// The type text, when the second item is not a clause; then the clauses.
+void readTypeAndClauses(const std::string& clauses, VarRecord& r, StatementContext& context) {
+    const std::vector<std::string> items = splitOutside(clauses, ',');
+    std::size_t first = 0;
+    if (!isClauseKeyword(items[0])) {
+        if (items[0].size() <= kTypeTextLimit) r.typeText = items[0];
+        first = 1;
+    }
+    if (r.typeText.empty())
+        if (const std::string* declared = declaredTypeOf(r.variable)) r.typeText = *declared;
+    parseClauses(items, first, r, context);
+}
+
+bool exceptionVariable(const VarRecord& r) { return noExcep() && startsWithWord(r.variable, "EXCEPTION"); }
+
+void check(VarRecord& r, StatementContext& context) {
+    const bool typed = resolveType(r, context);
+    checkAggregates(r, context);
+    checkConsistency(r, context);
+    if (typed) checkListsAgainstType(r, context);
+    blankPlaceholders(r.variable);
+    checkLinks(r, context);
+}
+
+void compile(const std::string& text, StatementContext& context) {
+    VarRecord r;
+    std::string clauses;
+    if (!splitVariable(text, r, clauses) || !readVariableText(r)) {
+        context.refused = true;
+        return;
+    }
+    readTypeAndClauses(clauses, r, context);
+    check(r, context);
+    if (context.refused) return;
+    rememberVariable(r);
+    if (exceptionVariable(r)) return;
+    if (!inElement()) {
+        reportMissingElement();
+        context.refused = true;
+        return;
+    }
+    generate(r, context.form);
+}
+
+}  // namespace
+
+}  // namespace detail
+
+// VAR variable [, type] {, clause}
+void handleVariable(const script::Statement& statement, VariableForm form) {
+    if (structureDefinitionOpen()) {
+        diag::error("MOTCLEABS", detail::frenchKeywords() ? "FIN DEFINIR" : "END DEFINE");
+        closeStructureDefinition();
+    }
+    if (detail::analysing() && !analysed::available()) return;
+    detail::StatementContext context;
+    context.form = form;
+    context.text = statement.text;
+    detail::compile(statement.rest, context);
+    if (context.refused) diag::info("LIGNERRON", statement.text);
+}
+
+}  // namespace variables
