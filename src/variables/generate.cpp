@@ -302,8 +302,8 @@ bool generatePart(Generation& g, const Part& part) {
 
 }  // namespace
 
-void generate(const VarRecord& r, VariableForm form) {
-    if (!generating()) return;
+bool generate(const VarRecord& r, VariableForm form) {
+    if (!generating() || r.initIn || r.initFrom || r.evIn) return true;
     markElementContent();
     Generation g{r, false, {}, {}, 0};
     g.tableMode = form == VariableForm::Array && findRange(r.variable).has_value();
@@ -313,10 +313,11 @@ void generate(const VarRecord& r, VariableForm form) {
     top.structure = r.structure;
     top.type = r.type;
     if (g.tableMode) writeBracket(Bracket::SetTable);
-    generatePart(g, top);
+    const bool generated = generatePart(g, top);
     if (g.tableMode) writeBracket(Bracket::UnsetTable);
     for (const std::string& text : g.deferredRecords) record(text);
-    if (r.structure != nullptr && g.leaves == 0) diag::warning("VARNOTEST", r.variable);
+    if (generated && r.structure != nullptr && g.leaves == 0) diag::warning("VARNOTEST", r.variable);
+    return generated;
 }
 
 }  // namespace variables::detail

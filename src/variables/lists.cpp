@@ -56,16 +56,6 @@ std::optional<std::int64_t> integerOf(const std::optional<values::Value>& value)
     return value->integer.toInt64();
 }
 
-// NB_TIMES n and NB_RANDOM n: the number of values, at most 256.
-void countRange(FromRange& range) {
-    const auto count = integerOf(constantValue(range.step));
-    if (!count) return;
-    range.count = static_cast<int>(std::clamp<std::int64_t>(*count, -1, kMaximumRangeValues + 1));
-    if (range.count > kMaximumRangeValues) {
-        diag::error("VALUEINCO", "(1<nb_random<256)");
-        range.count = kDefaultRangeValues;
-    }
-}
 
 // NB_RANDOM n [+BOUNDS]
 bool randomCount(std::string_view text, FromRange& range) {
@@ -99,25 +89,33 @@ bool numeric(const std::optional<values::Value>& v) {
 }
 
 // STEP s with constant bounds: a step that never reaches the end.
-void checkStep(const FromRange& range) {
+void checkStep(const FromRange& range, StatementContext& context) {
     const auto from = constantValue(range.from);
     const auto to = constantValue(range.to);
     const auto step = constantValue(range.step);
     if (!numeric(from) || !numeric(to) || !numeric(step)) return;
     const int order = compareNumbers(*from, *to);
     const int sign = compareNumbers(*step, values::Value::integerConstant(values::kIntegerZero));
-    if ((order < 0 && sign <= 0) || (order > 0 && sign >= 0) || (order == 0 && sign == 0))
+    if ((order < 0 && sign <= 0) || (order > 0 && sign >= 0) || (order == 0 && sign == 0)) {
         diag::error("INCREMENT", range.step);
+        context.refused = true;
+    }
 }
 
-// NB_TIMES at least 2, NB_RANDOM at least 1.
-void checkCount(const FromRange& range, StatementContext& context) {
-    if (range.mode == FromMode::Step) return checkStep(range);
+// NB_TIMES at least 2, NB_RANDOM at least 1; at most 256 values.
+void checkCount(FromRange& range, StatementContext& context) {
+    if (range.mode == FromMode::Step) return checkStep(range, context);
     const auto count = integerOf(constantValue(range.step));
     const int least = range.mode == FromMode::NbTimes ? 2 : 1;
     if (!count || *count < least) {
         diag::error("INTSUPEUN", range.step);
         context.refused = true;
+        return;
+    }
+    range.count = static_cast<int>(std::min<std::int64_t>(*count, kMaximumRangeValues + 1));
+    if (range.count > kMaximumRangeValues) {
+        diag::error("VALUEINCO", "(1<nb_random<256)");
+        range.count = kDefaultRangeValues;
     }
 }
 
@@ -180,10 +178,8 @@ bool parseFromRange(std::string_view text, VarRecord& record) {
         if (mode.mode == FromMode::NbRandom && !randomCount(tail, range)) return false;
         if (mode.mode != FromMode::NbRandom) range.step = diag::trim(tail);
         if (range.step.empty() || range.from.empty() || range.to.empty()) break;
-        if (mode.mode != FromMode::Step) countRange(range);
         record.init = range.from + "," + range.to + "," + range.step;
-        record.valueCount = range.count;
-        return true;
+        return range.parsed = true;
     }
     diag::error("STIMDOMAT");
     return false;
@@ -199,7 +195,10 @@ void checkListsAgainstType(VarRecord& record, StatementContext& context) {
                 context.refused = true;
                 break;
             }
-    if (record.initFrom) checkCount(record.range, context);
+    if (record.initFrom && record.range.parsed) {
+        checkCount(record.range, context);
+        record.valueCount = record.range.count;
+    }
 }
 
 }  // namespace variables::detail

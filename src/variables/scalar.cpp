@@ -86,9 +86,16 @@ std::optional<TypeKind> constantKind(const values::Value& value, TypeKind variab
     }
 }
 
+// NIL and NONIL are the fixed values of pointers.
+bool pointerConstant(const values::Value& value) {
+    return value.kind == values::ValueKind::Identifier &&
+           (equalsIgnoringCase(value.text, "nil") || equalsIgnoringCase(value.text, "nonil"));
+}
+
 std::optional<Evaluated> fromScript(const values::Value& value, const TypeFields& type) {
     if (value.failed()) return std::nullopt;
-    return Evaluated{value, {}, constantKind(value, type.kind), value.isLiteralConstant()};
+    const bool literal = value.isLiteralConstant() || pointerConstant(value);
+    return Evaluated{value, {}, constantKind(value, type.kind), literal};
 }
 
 std::optional<Evaluated> evaluateText(std::string_view text, const TypeFields& type) {

@@ -112,7 +112,15 @@ void check(VarRecord& r, StatementContext& context) {
     checkLinks(r, context);
 }
 
-void compile(const std::string& text, StatementContext& context) {
+// The dispatcher warned about a statement ended by ";"; it is compiled
+// without it.
+std::string withoutFinalSemicolon(const std::string& text) {
+    const std::string trimmed = diag::trim(text);
+    return trimmed.ends_with(';') ? diag::trim(std::string_view(trimmed).substr(0, trimmed.size() - 1)) : trimmed;
+}
+
+void compile(const std::string& statementText, StatementContext& context) {
+    const std::string text = withoutFinalSemicolon(statementText);
     VarRecord r;
     std::string clauses;
     if (!splitVariable(text, r, clauses) || !readVariableText(r)) {
@@ -129,7 +137,7 @@ void compile(const std::string& text, StatementContext& context) {
         context.refused = true;
         return;
     }
-    generate(r, context.form);
+    if (!generate(r, context.form)) context.refused = true;
 }
 
 }  // namespace

@@ -111,6 +111,7 @@ struct FromRange {
     FromMode mode = FromMode::Step;
     std::string from, to, step;  // step: the step or the count
     int count = 0;               // NB_TIMES, NB_RANDOM; 0 for STEP
+    bool parsed = false;
 };
 
 // One parsed VAR statement.
@@ -197,8 +198,9 @@ struct ClauseTexts {
 bool splitStructureTexts(const ClauseTexts& texts, const StructureDef& structure, const std::string& path,
                          const std::vector<const StructureDef*>& expanding, std::vector<ClauseTexts>& fields);
 
-// Writes the init and check text of an accepted statement.
-void generate(const VarRecord& record, VariableForm form);
+// Writes the init and check text of an accepted statement; false when a
+// value failed (what was written before stays).
+bool generate(const VarRecord& record, VariableForm form);
 
 // The texts of one scalar: the variable, its clause texts and its type.
 struct Scalar {
