@@ -80,8 +80,9 @@ bool splitAggregate(const std::string& text, const StructureDef& s, const std::s
     }
     AggregateSplit split{s, text, values, std::vector<bool>(s.fields.size()), {}};
     if (!enclosedIn(text, "(){}[]")) return split.bad();
-    for (const std::string& item : splitOutside(inner(text), ','))
-        if (!split.item(item)) return false;
+    if (!diag::trimView(inner(text)).empty())
+        for (const std::string& item : splitOutside(inner(text), ','))
+            if (!split.item(item)) return false;
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (split.given[i]) continue;
         if (split.others) {

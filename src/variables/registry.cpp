@@ -27,11 +27,10 @@ std::optional<values::DisplayFormat> formatNamed(std::string_view name) {
     return std::nullopt;
 }
 
-// A variable text the script expressions can read; a leading "*" names the
-// object a pointer points to.
+// A variable text the script expressions can read; a "*" names the object
+// a pointer points to.
 bool validVariableText(std::string_view name) {
-    std::string_view text = diag::trimView(name);
-    while (text.starts_with('*')) text = diag::trimView(text.substr(1));
+    const std::string text = diag::trim(withoutDereferences(name));
     return !text.empty() && !values::evaluate(text).failed();
 }
 

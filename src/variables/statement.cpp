@@ -46,18 +46,24 @@ bool splitVariable(const std::string& text, VarRecord& r, std::string& clauses) 
 }
 
 // Without declaration analysis the variable text is read by the script
-// expressions and written as they write it; an OFFSET keeps its form.
+// expressions and written as they write it; an OFFSET keeps its form, and so
+// do a text with character or string constants, which the expressions would
+// all write between double quotes, one with dereferences, and a variable
+// of DECLARE, which was read when it was declared.
 bool readVariableText(VarRecord& r) {
     if (analysing()) {
         r.variable = analysed::expandMacros(r.variable);
         return true;
     }
-    const values::Value value = values::evaluate(r.variable);
+    if (declaredTypeOf(r.variable) != nullptr) return true;
+    const std::string readable = withoutDereferences(r.variable);
+    const values::Value value = values::evaluate(readable);
     if (value.failed() || value.kind == values::ValueKind::String) {
         diag::error("NOMVARINC", r.variable);
         return false;
     }
-    if (!startsWithWord(r.variable, "OFFSET") && !value.isLiteralConstant())
+    const bool asWritten = readable != r.variable || r.variable.find_first_of("'\"") != std::string::npos;
+    if (!startsWithWord(r.variable, "OFFSET") && !asWritten && !value.isLiteralConstant())
         r.variable = values::sourceText(value, values::currentDialect());
     return true;
 }

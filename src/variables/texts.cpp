@@ -90,6 +90,17 @@ bool startsWithWord(std::string_view text, std::string_view upperWord) {
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) { return diag::upperCased(a) == diag::upperCased(b); }
 
+std::string withoutDereferences(std::string_view text) {
+    std::string out;
+    bool operandStart = true;
+    for (const char c : text) {
+        if (c == '*' && operandStart) continue;
+        if (c != ' ' && c != '\t') operandStart = c == '(';
+        out.push_back(c);
+    }
+    return out;
+}
+
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
     std::string out;
     out.reserve(pattern.size() + 64);

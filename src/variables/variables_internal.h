@@ -61,6 +61,9 @@ bool enclosedIn(std::string_view text, std::string_view pairs);
 std::string_view inner(std::string_view text);
 bool startsWithWord(std::string_view text, std::string_view upperWord);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
+// The text without the "*" of dereferences (at its start or after "("), so
+// that the script expressions, which have no such operator, can read it.
+std::string withoutDereferences(std::string_view text);
 // The pattern with %1 ... %9 replaced by the arguments in one pass.
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args);
 
