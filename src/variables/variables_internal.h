@@ -176,7 +176,7 @@ int compareNumbers(const values::Value& a, const values::Value& b);
 // The checks of lists and ranges that need the variable's kind.
 void checkListsAgainstType(VarRecord& record, StatementContext& context);
 
-// Aggregate and consistency checks (checks.cpp).
+// Aggregate and consistency checks (statementchecks.cpp).
 void checkAggregates(VarRecord& record, StatementContext& context);
 void checkConsistency(VarRecord& record, StatementContext& context);
 // The links of INIT lists with other VAR statements of the scope.
