@@ -99,9 +99,13 @@ bool evaluateBound(const std::string& text, bool upper, long long& value, bool& 
         character = true;
         return true;
     }
-    const auto integer = v.kind == values::ValueKind::Integer ? v.integer.toInt64() : std::nullopt;
+    if (v.kind != values::ValueKind::Integer) {
+        diag::error("TYPEBORNE", text);
+        return false;
+    }
+    const auto integer = v.integer.toInt64();
     if (!integer || !inCounterRange(*integer)) {
-        diag::error(integer ? badCode : std::string_view("TYPEBORNE"), text);
+        diag::error(badCode, text);
         return false;
     }
     value = *integer;
