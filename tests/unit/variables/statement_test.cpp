@@ -103,6 +103,16 @@ TEST_F(Statements, LongDescriptionRecordsContinueOnFollowingLines) {
     EXPECT_TRUE(contains(out.records, record.substr(0, 132) + "\n&" + record.substr(132) + "\n")) << out.records;
 }
 
+TEST_F(Statements, UnnamedStructurePlaceholdersBecomeBlanks) {
+    const Outputs out = compile(inElement("VAR s._unamedStruct2.a, int, INIT = 1, EV = 1\n"
+                                          "VAR s . _unamedStruct.u._unamedStruct10.b, int, INIT = 1, EV = 1\n"
+                                          "VAR _unamedStruct1.c, int, INIT = 1, EV = 1\n"));
+    EXPECT_TRUE(contains(out.generated, "\ns.               a = 1;\n")) << out.generated;
+    const std::string nested = "\ns." + std::string(14, ' ') + "u." + std::string(16, ' ') + "b = 1;\n";
+    EXPECT_TRUE(contains(out.generated, nested)) << "written without blanks by the expressions";
+    EXPECT_TRUE(contains(out.generated, "\n_unamedStruct1.c = 1;\n")) << "only members are unnamed";
+}
+
 TEST_F(Statements, FrenchClauseWords) {
     option("FR");
     const Outputs out = compile("ENTETE m, 1, 1\nDEBUT\nSERVICE s\nTEST t\nFAMILLE f\nELEMENT\n"
