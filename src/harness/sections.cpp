@@ -10,7 +10,7 @@ namespace harness::detail {
 namespace {
 
 constexpr std::size_t kFoldWidth = 80;
-constexpr std::string_view kFoldSeparators = " ,;()";
+// The separators after which a line may be broken: " ,;()".
 
 enum class Destination { Main, Init, Closing, Call, Check, InitializationCode, TerminationCode };
 
@@ -39,6 +39,7 @@ void writeRaw(Destination destination, std::string_view line) {
 }
 
 void writeFolded(Destination destination, std::string_view line) {
+    if (line.size() <= kFoldWidth) return writeRaw(destination, line);
     for (const std::string& piece : foldLine(line)) writeRaw(destination, piece);
 }
 
@@ -62,7 +63,7 @@ std::vector<std::size_t> breakPoints(std::string_view line) {
         }
         if (c == '"' || c == '\'') quote = c;
         else if (c == '/' && i + 1 < line.size() && line[i + 1] == '/') break;
-        else if (kFoldSeparators.find(c) != std::string_view::npos) points.push_back(i + 1);
+        else if (c == ' ' || c == ',' || c == ';' || c == '(' || c == ')') points.push_back(i + 1);
     }
     return points;
 }

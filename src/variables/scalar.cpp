@@ -98,8 +98,30 @@ std::optional<Evaluated> fromScript(const values::Value& value, const TypeFields
     return Evaluated{value, {}, constantKind(value, type.kind), literal};
 }
 
+// Most values are plain decimal numbers: they are folded without the
+// expression parser, to the same constants.
+std::optional<values::Value> plainNumber(std::string_view text) {
+    const std::size_t point = text.find('.');
+    const std::string_view integral = text.substr(0, point);
+    const auto digits = [](std::string_view s) {
+        return !s.empty() && s.size() <= 18 && s.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!digits(integral)) return std::nullopt;
+    if (point == std::string_view::npos) {
+        std::int64_t value = 0;
+        for (const char c : integral) value = value * 10 + (c - '0');
+        return values::Value::integerConstant(values::Integer::fromInt64(value));
+    }
+    if (!digits(text.substr(point + 1))) return std::nullopt;
+    const auto real = values::realFromText(text);
+    return real ? std::optional(values::Value::realConstant(*real)) : std::nullopt;
+}
+
 std::optional<Evaluated> evaluateText(std::string_view text, const TypeFields& type) {
-    if (!analysing()) return fromScript(values::evaluate(text), type);
+    if (!analysing()) {
+        const auto number = plainNumber(text);
+        return fromScript(number ? *number : values::evaluate(text), type);
+    }
     const auto analysedValue = analysed::analyseValue(text, type);
     if (!analysedValue) return std::nullopt;
     Evaluated e;

@@ -45,6 +45,17 @@ bool splitVariable(const std::string& text, VarRecord& r, std::string& clauses) 
     return true;
 }
 
+// A name the script expressions would write as it stands: no constant or
+// pseudo-macro replaces it.
+bool plainName(std::string_view text) {
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.empty() || !letter(text[0])) return false;
+    for (const char c : text)
+        if (!letter(c) && !digit(c)) return false;
+    return values::findSymbol(text) == nullptr;
+}
+
 // Without declaration analysis the variable text is read by the script
 // expressions and written as they write it; an OFFSET keeps its form, and so
 // do a text with character or string constants, which the expressions would
@@ -55,7 +66,7 @@ bool readVariableText(VarRecord& r) {
         r.variable = analysed::expandMacros(r.variable);
         return true;
     }
-    if (declaredTypeOf(r.variable) != nullptr) return true;
+    if (plainName(r.variable) || declaredTypeOf(r.variable) != nullptr) return true;
     const std::string readable = withoutDereferences(r.variable);
     const values::Value value = values::evaluate(readable);
     if (value.failed() || value.kind == values::ValueKind::String) {

@@ -103,19 +103,15 @@ std::string withoutDereferences(std::string_view text) {
 
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
     std::string out;
-    out.reserve(pattern.size() + 64);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const bool placeholder = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-                                 pattern[i + 1] <= '9';
-        const std::size_t index = placeholder ? static_cast<std::size_t>(pattern[i + 1] - '1') : args.size();
-        if (index < args.size()) {
-            out.append(*(args.begin() + index));
-            ++i;
-        } else {
-            out.push_back(pattern[i]);
-        }
+    out.reserve(pattern.size() + 96);
+    std::size_t from = 0;
+    for (std::size_t at = pattern.find('%'); at != std::string_view::npos; at = pattern.find('%', at + 1)) {
+        const std::size_t index = at + 1 < pattern.size() ? static_cast<std::size_t>(pattern[at + 1] - '1') : 9;
+        if (index >= args.size()) continue;
+        out.append(pattern.substr(from, at - from)).append(*(args.begin() + index));
+        from = ++at + 1;
     }
-    return out;
+    return out.append(pattern.substr(from));
 }
 
 }  // namespace variables::detail

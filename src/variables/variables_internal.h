@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace variables::detail {
@@ -236,7 +237,7 @@ void writeBracket(Bracket bracket);
 // INIT lists.
 struct TestVariables {
     long long key = -1;
-    std::map<std::string, int, std::less<>> valueCounts;  // variable -> values of its INIT form
+    std::unordered_map<std::string, int> valueCounts;  // variable -> values of its INIT form
 };
 
 struct ScopedFormat {
