@@ -63,6 +63,8 @@ bool suppressed(int flag) {
     return flag >= 0 && flag < static_cast<int>(state().suppression.size()) && state().suppression[flag];
 }
 
+int testLoopCounter() { return state().current.testLoopCounter; }
+
 int structureNumber() { return state().current.structureNumber; }
 int takeStructureNumber() { return state().current.structureNumber++; }
 int serviceNumber() { return state().current.serviceNumber; }

@@ -41,6 +41,9 @@ void handleEndTermination(const script::Statement& statement);
 void setSuppression(int flag, bool on);
 bool suppressed(int flag);
 
+// The number of the test's own loop counter (LOOP), 0 when it has none.
+int testLoopCounter();
+
 // The running number of run-time declarations, checks and lettered records.
 int structureNumber();
 // Returns the structure number and advances it.

@@ -290,6 +290,8 @@ bool generateLeaf(Generation& g, const Part& part) {
     s.type = part.type;
     s.base = part.base;
     s.tableMode = g.tableMode;
+    s.initVerbatim = r.initVerbatim;
+    s.evVerbatim = r.evVerbatim;
     if (!generateScalar(s)) return false;
     ++g.leaves;
     const std::string text = descriptionRecord(s, part.recorded, r);
@@ -306,8 +308,10 @@ bool generatePart(Generation& g, const Part& part) {
 
 }  // namespace
 
-bool generate(const VarRecord& r, VariableForm form) {
-    if (!generating() || r.initIn || r.initFrom || r.evIn) return true;
+bool generate(const VarRecord& statement, VariableForm form) {
+    if (!generating()) return true;
+    VarRecord r = statement;
+    if ((r.initIn || r.initFrom || r.evIn) && !prepareValueLists(r)) return false;
     markElementContent();
     Generation g{r, false, {}, {}, 0};
     g.tableMode = form == VariableForm::Array && findRange(r.variable).has_value();

@@ -4,6 +4,7 @@
 #include "harness/generation.h"
 #include "harness/output.h"
 #include "harness/structure.h"
+#include "script/filestack.h"
 #include "variables/variables_internal.h"
 
 namespace variables::detail {
@@ -18,10 +19,18 @@ long long testKey() {
 
 int takeNumber() { return harness::takeStructureNumber(); }
 void toInit(std::string_view line) { harness::emitToInit(line); }
+void toMainInTest(std::string_view line) { harness::emitToMainInTest(line); }
+void toClosing(std::string_view line) { harness::emitToClosing(line); }
+int testLoopCounter() { return harness::testLoopCounter(); }
+
+void writeStatementPosition() {
+    record("E12 " + std::to_string(script::currentFileNumber()) + " " + std::to_string(diag::currentLine()));
+}
 void toCheck(std::string_view line) { harness::emitToCheck(line); }
 void record(std::string_view text) { harness::writeRecord(text); }
 void markElementContent() { harness::markElementHasContent(); }
 void useIndex(int depth) { harness::useLoopCounter('I', depth); }
+void useListCounter(int n) { harness::useLoopCounter('J', n); }
 
 void reportMissingElement() { diag::error("MOTCLEABS", "ELEMENT"); }
 void reportMissingDefine() { diag::error("MOTCLEABS", frenchKeywords() ? "DEFINIR" : "DEFINE"); }

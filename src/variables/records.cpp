@@ -25,12 +25,21 @@ constexpr std::array<BracketLines, 6> kBrackets = {{
 constexpr std::string_view kBracketOpening = "try {";
 constexpr std::array<std::string_view, 3> kBracketClosing = {"} catch (...) {", "vorne_run.ERV_CPP(%1);", "}"};
 
+std::string joined(const std::vector<std::string>& items) {
+    std::string list;
+    for (const std::string& item : items) list += (list.empty() ? "" : ",") + item;
+    return list;
+}
+
+std::string initialPart(const Scalar& s, const VarRecord& r) {
+    if (r.initIn) return " INIT IN (" + joined(r.initList.items) + ")";
+    if (r.initFrom) return " INIT FROM " + r.range.from + " TO " + r.range.to;
+    if (s.initGiven) return " INIT=" + s.init;
+    return r.initGiven && r.noInit ? " INIT==" : "";
+}
+
 std::string expectedPart(const Scalar& s, const VarRecord& r) {
-    if (r.evIn) {
-        std::string list;
-        for (const std::string& item : r.evList.items) list += (list.empty() ? "" : ",") + item;
-        return " VA IN (" + list + ")";
-    }
+    if (r.evIn) return " VA IN (" + joined(r.evList.items) + ")";
     if (s.evEqual) return " VA==";
     if (s.minGiven || s.maxGiven) return " " + s.min + "<=VA<=" + s.max;
     if (s.deltaKind == DeltaKind::None) return " VA=" + s.ev;
@@ -39,11 +48,10 @@ std::string expectedPart(const Scalar& s, const VarRecord& r) {
 
 }  // namespace
 
-// V<n> <variable> [INIT=<value> | INIT==] <expected> [RA=<value>]
+// V<n> <variable> [INIT=<value> | INIT== | INIT IN (<items>) | INIT FROM <a> TO <b>]
+// <expected> [RA=<value>]
 std::string descriptionRecord(const Scalar& s, const std::string& recorded, const VarRecord& r) {
-    std::string text = "V" + std::to_string(s.number) + " " + recorded;
-    if (s.initGiven) text += " INIT=" + s.init;
-    else if (r.initGiven && r.noInit) text += " INIT==";
+    std::string text = "V" + std::to_string(s.number) + " " + recorded + initialPart(s, r);
     text += expectedPart(s, r);
     if (!r.evArrow.empty()) text += " RA=" + r.evArrow;
     return text;

@@ -208,14 +208,22 @@ struct Bounds {
     std::optional<Evaluated> init, expected, low, high;
 };
 
+// A text the value lists made: C text, written as it is.
+Evaluated verbatim(const std::string& text) {
+    Evaluated e;
+    e.value = values::Value::irreducible(text);
+    e.image = text;
+    return e;
+}
+
 bool evaluateClauses(const Scalar& s, Bounds& b, PseudoMacros& macros) {
     if (s.initGiven) {
-        if (!(b.init = evaluateText(s.init, s.type))) return false;
+        if (!(b.init = s.initVerbatim ? verbatim(s.init) : evaluateText(s.init, s.type))) return false;
         macros.defineInitial(*b.init);
     }
     if (s.evEqual) return true;
     if (!s.ev.empty()) {
-        if (!(b.expected = evaluateText(s.ev, s.type))) return false;
+        if (!(b.expected = s.evVerbatim ? verbatim(s.ev) : evaluateText(s.ev, s.type))) return false;
         macros.defineExpected(*b.expected);
     }
     if (!b.expected && (!s.minGiven || !s.maxGiven)) return false;

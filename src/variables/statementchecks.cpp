@@ -97,9 +97,9 @@ void checkConsistency(VarRecord& r, StatementContext& context) {
 }
 
 void checkLinks(const VarRecord& r, StatementContext& context) {
-    const auto& counts = state().testVariables.valueCounts;
+    const auto& counts = currentTest().valueCounts;
     const auto checkLink = [&](const std::string& link, int values) {
-        const auto it = testKey() == state().testVariables.key ? counts.find(link) : counts.end();
+        const auto it = counts.find(link);
         if (it == counts.end()) refuse(context, "VARLIEINC", link);
         else if (it->second != values) refuse(context, "VARLIENNB", link);
     };
@@ -110,12 +110,17 @@ void checkLinks(const VarRecord& r, StatementContext& context) {
         refuse(context, "VAINIT_IN", r.variable);
 }
 
-void rememberVariable(const VarRecord& r) {
+TestVariables& currentTest() {
     TestVariables& test = state().testVariables;
     if (test.key != testKey()) {
+        test = TestVariables{};
         test.key = testKey();
-        test.valueCounts.clear();
     }
+    return test;
+}
+
+void rememberVariable(const VarRecord& r) {
+    TestVariables& test = currentTest();
     if (test.valueCounts.count(r.variable)) diag::warning("NOMVARDBL", r.variable);
     test.valueCounts[r.variable] = r.valueCount;
 }

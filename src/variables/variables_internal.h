@@ -34,12 +34,20 @@ int nestingLevel();
 long long testKey();
 // Returns the structure number and advances it.
 int takeNumber();
+void toMainInTest(std::string_view line);  // before the body of the test
+void toClosing(std::string_view line);     // after the checks of the test
+// The loop counter of the test's LOOP, 0 when it has none.
+int testLoopCounter();
+// "E12 file line": the position of the current statement.
+void writeStatementPosition();
 void toInit(std::string_view line);
 void toCheck(std::string_view line);
 void record(std::string_view text);
 void markElementContent();
 // The array loop counter I<depth> is declared by the harness class.
 void useIndex(int depth);
+// The value loop counter J<n> likewise.
+void useListCounter(int n);
 void reportMissingElement();  // MOTCLEABS "ELEMENT"
 void reportMissingDefine();   // MOTCLEABS "DEFINE"
 void reportWrongPlace(std::string_view keyword);  // MAL_PLACE
@@ -140,6 +148,8 @@ struct VarRecord {
     std::string evLinkVariable;   // EV (variable) IN
     std::string evArrow;          // EV => value
     int valueCount = 0;           // values of the INIT form
+    bool initVerbatim = false;    // the INIT and EV texts are C text made by the
+    bool evVerbatim = false;      // value lists, written as they are
 
     TypeFields type;
     const StructureDef* structure = nullptr;  // a structure of DEFINE STRUCTURE
@@ -185,6 +195,11 @@ void checkLinks(const VarRecord& record, StatementContext& context);
 // Remembers the statement of a variable in the current test (NOMVARDBL).
 void rememberVariable(const VarRecord& record);
 
+// The list forms (valuelists.cpp): the macros, loops, random tables and
+// records of INIT IN, EV IN, INIT WITH and INIT FROM; the INIT and EV texts
+// become the values of the loop counter. False when a limit refuses them.
+bool prepareValueLists(VarRecord& record);
+
 // The type of the variable (resolve.cpp); false when TYPEINCON refused it.
 bool resolveType(VarRecord& record, StatementContext& context);
 
@@ -218,6 +233,7 @@ struct Scalar {
     std::string base = "0";  // the check base B
     int number = 0;          // the structure number N
     bool tableMode = false;  // no recording of initial values
+    bool initVerbatim = false, evVerbatim = false;
 };
 
 // Evaluates and writes one scalar; false when one of its values failed.
@@ -238,7 +254,14 @@ void writeBracket(Bracket bracket);
 struct TestVariables {
     long long key = -1;
     std::unordered_map<std::string, int> valueCounts;  // variable -> values of its INIT form
+    std::unordered_map<std::string, int> counters;     // variable -> loop counter of its INIT list
+    int dynamicForms = 0;  // INIT IN and INIT FROM forms, at most 8
+    int tables = 0;        // list macros and random tables, at most 64
 };
+
+// The test of the current statement: its variables, counters and limits,
+// emptied when a new test begins.
+TestVariables& currentTest();
 
 struct ScopedFormat {
     std::string variable;
@@ -267,6 +290,8 @@ struct VariablesState {
     std::vector<ScopedFormat> formats;
     std::vector<ScopedDeclaration> declarations;
     TestVariables testVariables;
+    int lastCounter = 0;  // J<n>: one per list or range of the program
+    int lastTable = 0;    // tab_initin<k>, rand<k>, ...
 };
 
 VariablesState& state();
