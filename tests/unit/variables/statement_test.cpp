@@ -189,3 +189,68 @@ TEST_F(Hostile, ListsOfTenThousandItems) {
 }  // namespace
 
 }  // namespace variablestest
+
+namespace variablestest {
+
+namespace {
+
+class ValueLists : public VariablesFixture {};
+
+std::string numberedLists(int count, const std::string& form) {
+    std::string lines;
+    for (int i = 1; i <= count; ++i) lines += "VAR v" + std::to_string(i) + ", int, " + form + ", EV = 1\n";
+    return lines;
+}
+
+TEST_F(ValueLists, EightLoopsInATestAtMost) {
+    const Outputs out = compile(inElement(numberedLists(5, "INIT IN {1, 2}") +
+                                          numberedLists(4, "INIT FROM 1 TO 3 NB_TIMES 2")));
+    EXPECT_EQ(count(out.messages, "NBINITDYN"), 1) << out.messages;
+    EXPECT_TRUE(contains(out.messages, "[t.ptu:15] Number of INIT IN and INIT FROM too big in the current test v4"));
+    EXPECT_EQ(count(out.generated, "for (J"), 5);
+    EXPECT_EQ(count(out.generated, " for ( J"), 3);
+    EXPECT_TRUE(balanced(out.generated));
+}
+
+TEST_F(ValueLists, SixtyFourListsInATestAtMost) {
+    const Outputs out = compile(inElement("VAR a, int, INIT IN {1, 2}, EV = 1\n" +
+                                          numberedLists(64, "INIT (a) WITH {3, 4}") +
+                                          "VAR b, int, INIT = 0, EV (a) IN {0, 0}\n"));
+    EXPECT_EQ(count(out.messages, "NBVAINOVE"), 1) << out.messages;
+    EXPECT_EQ(count(out.generated, "#define tab_init_avec"), 64);
+}
+
+TEST_F(ValueLists, AnExpectedListNeedsACounter) {
+    const Outputs out = compile(inElement("VAR k, int, INIT = 0, EV IN {0, 0}\n"));
+    EXPECT_TRUE(contains(out.messages, "VAINIT_IN,  [t.ptu:7]")) << out.messages;
+    EXPECT_FALSE(contains(out.generated, "tab_vain"));
+}
+
+TEST_F(ValueLists, AHundredValuesAreAccepted) {
+    std::string items = "0";
+    for (int i = 1; i < 100; ++i) items += "," + std::to_string(i);
+    const Outputs out = compile(inElement("VAR x, int, INIT IN {" + items + "}, EV = INIT\n"));
+    EXPECT_FALSE(contains(out.messages, "NBVALLIST")) << out.messages;
+    EXPECT_TRUE(contains(out.generated, "(J1 == 99 ? 98 :99" + std::string(99, ')') + "\n"));
+    EXPECT_TRUE(contains(out.records, "\nR5 100\n")) << out.records;
+}
+
+TEST_F(ValueLists, StepRangesDeclareTheirRepetitionsExceptUnderNoEdit) {
+    const std::string script = inElement("VAR s, int, INIT FROM 0 TO 9 STEP 3, EV = INIT\n");
+    const Outputs out = compile(script);
+    EXPECT_TRUE(contains(out.generated, "vorne_run.DCL_FAC_REP_CPP(5,(int)((9 - (0))/3 + 1));\n")) << out.generated;
+    EXPECT_TRUE(contains(out.records, "\nE12 0 7\nR5 ?\nV6 s INIT FROM 0 TO 9 VA=INIT\n")) << out.records;
+    option("NOEDIT");
+    EXPECT_FALSE(contains(compile(script).generated, "DCL_FAC_REP_CPP"));
+}
+
+TEST_F(ValueLists, BoundedRandomValuesBeginAtTheUpperBoundAndEndAtTheLower) {
+    const Outputs out = compile(inElement("VAR r, double, INIT FROM 0.0 TO 1.0 NB_RANDOM 3 +BOUNDS, EV = INIT\n"));
+    const std::size_t table = out.generated.find("float rand1[] = { 0.0, ");
+    ASSERT_NE(table, std::string::npos) << out.generated;
+    EXPECT_EQ(out.generated.substr(out.generated.find('\n', table) - 10, 10), ", -10.0 };");
+}
+
+}  // namespace
+
+}  // namespace variablestest
