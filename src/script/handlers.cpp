@@ -5,10 +5,7 @@
 #include "script/script_internal.h"
 
 #include "diag/diag.h"
-#include "driver/settings.h"
-#include "harness/generation.h"
-#include "harness/otherstatements.h"
-#include "harness/structure.h"
+#include "harness/harness.h"
 #include "variables/variables.h"
 
 namespace script {
@@ -37,8 +34,7 @@ void endDefine(const Statement&) {
         return;
     }
     if (harness::inDefineStubBlock()) return;
-    const int language = driver::settings().keywordLanguage;
-    diag::error("MOTCLEABS", language == driver::kEnglish ? "DEFINE" : "DEFINIR");
+    diag::error("MOTCLEABS", output::inKeywordLanguage("DEFINIR", "DEFINE"));
 }
 
 // The other statements.
@@ -133,7 +129,7 @@ constexpr HandlerEntry kHandlerEntries[] = {
     {Kind::Access, otherSeam::access},
     {Kind::ServiceAccess, otherSeam::serviceAccess},
     {Kind::Table, otherSeam::table},
-    {Kind::Format, variables::handleFormat},
+    {Kind::Format, harness::handleFormat},
     {Kind::Inherit, otherSeam::inherit},
     {Kind::InitBase, otherSeam::initBase},
 

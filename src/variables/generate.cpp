@@ -39,7 +39,7 @@ struct Generation {
     const VarRecord& record;
     bool tableMode = false;
     std::vector<const StructureDef*> expanding;
-    std::vector<std::string> deferredRecords;  // table mode: after the unset
+    std::vector<std::pair<int, std::string>> deferredRecords;  // table mode: after the unset
     int leaves = 0;
 };
 
@@ -85,7 +85,7 @@ bool evaluateBound(const std::string& text, bool upper, long long& value, bool& 
         diag::error(badCode, text);
         return false;
     }
-    const values::Value v = values::evaluate(text);
+    const values::Value v = evaluateScript(text);
     if (v.failed()) {
         if (upper) diag::error("BORSUPINC", text);
         return false;
@@ -294,9 +294,9 @@ bool generateLeaf(Generation& g, const Part& part) {
     s.evVerbatim = r.evVerbatim;
     if (!generateScalar(s)) return false;
     ++g.leaves;
-    const std::string text = descriptionRecord(s, part.recorded, r);
-    if (g.tableMode) g.deferredRecords.push_back(text);
-    else record(text);
+    std::string text = descriptionRecord(s, part.recorded, r);
+    if (g.tableMode) g.deferredRecords.emplace_back(s.number, std::move(text));
+    else writeDescription(s.number, text);
     return true;
 }
 
@@ -323,7 +323,7 @@ bool generate(const VarRecord& statement, VariableForm form) {
     if (g.tableMode) writeBracket(Bracket::SetTable);
     const bool generated = generatePart(g, top);
     if (g.tableMode) writeBracket(Bracket::UnsetTable);
-    for (const std::string& text : g.deferredRecords) record(text);
+    for (const auto& [number, text] : g.deferredRecords) writeDescription(number, text);
     if (generated && r.structure != nullptr && g.leaves == 0) diag::warning("VARNOTEST", r.variable);
     return generated;
 }

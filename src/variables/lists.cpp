@@ -46,7 +46,7 @@ std::size_t findWord(std::string_view upper, std::string_view word) {
 // The value of a constant count or bound; nothing for other texts.
 std::optional<values::Value> constantValue(std::string_view text) {
     if (analysing()) return std::nullopt;
-    values::Value value = values::evaluate(text);
+    values::Value value = evaluateScript(text);
     if (!value.isLiteralConstant()) return std::nullopt;
     return value;
 }

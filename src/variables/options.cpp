@@ -1,17 +1,16 @@
 // The options of the run that the variable statements read.
-#include "driver/settings.h"
+#include "config/settings.h"
+#include "output/output.h"
 #include "variables/variables_internal.h"
 
 namespace variables::detail {
 
-bool analysing() { return driver::settings().analysis; }
-bool noExcep() { return driver::settings().restricted(driver::kNoExcep); }
-bool noEdit() { return driver::settings().noEdit; }
-bool learnMode() { return driver::settings().learn; }
-
-bool frenchKeywords() {
-    const int language = driver::settings().keywordLanguage;
-    return language == driver::kFrench || language == driver::kFrenchAlternate;
-}
+bool analysing() { return config::settings().analysis; }
+bool noExcep() { return output::noExcep(); }
+bool noEdit() { return output::noEdit(); }
+bool learnMode() { return config::settings().learn; }
+bool frenchKeywords() { return output::keywordLanguage() != values::kEnglish; }
+values::Dialect dialect() { return output::dialect(); }
+values::Value evaluateScript(std::string_view text) { return values::evaluate(text, output::dialect()); }
 
 }  // namespace variables::detail

@@ -1,41 +1,42 @@
 // Where the variable statements write: the sections, the structure number
-// and the records of the harness, and the questions they ask the structure.
+// and the records of the output layer, and where the structure statements
+// stand.
 #include "diag/diag.h"
-#include "harness/generation.h"
-#include "harness/output.h"
-#include "harness/structure.h"
-#include "script/filestack.h"
+#include "output/output.h"
 #include "variables/variables_internal.h"
 
 namespace variables::detail {
 
-bool generating() { return harness::generationActive(); }
-bool inElement() { return harness::inElement(); }
-int nestingLevel() { return harness::nestingLevel(); }
+bool generating() { return output::generationActive(); }
+bool inElement() { return output::generation().level == 3; }
+int nestingLevel() { return output::generation().level; }
 
 long long testKey() {
-    return static_cast<long long>(harness::serviceNumber()) * 1000000LL + harness::testNumber();
+    const output::Generation& g = output::generation();
+    return static_cast<long long>(g.serviceNumber) * 1000000LL + g.testNumber;
 }
 
-int takeNumber() { return harness::takeStructureNumber(); }
-void toInit(std::string_view line) { harness::emitToInit(line); }
-void toMainInTest(std::string_view line) { harness::emitToMainInTest(line); }
-void toClosing(std::string_view line) { harness::emitToClosing(line); }
-int testLoopCounter() { return harness::testLoopCounter(); }
+int takeNumber() { return output::takeStructureNumber(); }
+void toInit(std::string_view line) { output::emitToInit(line); }
+void toMainInTest(std::string_view line) { output::emitToMainInTest(line); }
+void toClosing(std::string_view line) { output::emitToClosing(line); }
+void toCheck(std::string_view line) { output::emitToCheck(line); }
+int testLoopCounter() { return output::generation().testLoopCounter; }
+void markElementContent() { output::markElementHasContent(); }
+void useIndex(int depth) { output::useLoopCounter('I', depth); }
+void useListCounter(int n) { output::useLoopCounter('J', n); }
 
-void writeStatementPosition() {
-    record("E12 " + std::to_string(script::currentFileNumber()) + " " + std::to_string(diag::currentLine()));
+void writeDescription(int number, std::string_view text) {
+    output::writeRecord(output::Record::Description, {std::to_string(number), text});
 }
-void toCheck(std::string_view line) { harness::emitToCheck(line); }
-void record(std::string_view text) { harness::writeRecord(text); }
-void markElementContent() { harness::markElementHasContent(); }
-void useIndex(int depth) { harness::useLoopCounter('I', depth); }
-void useListCounter(int n) { harness::useLoopCounter('J', n); }
+
+void writeRepetition(int number, std::string_view count) {
+    output::writeRecord(output::Record::Repetition, {std::to_string(number), count});
+}
+
+void writeStatementPosition() { output::writePositionRecord(output::Record::VariablePosition); }
 
 void reportMissingElement() { diag::error("MOTCLEABS", "ELEMENT"); }
-void reportMissingDefine() { diag::error("MOTCLEABS", frenchKeywords() ? "DEFINIR" : "DEFINE"); }
-void reportWrongPlace(std::string_view keyword) { diag::warning("MAL_PLACE", keyword); }
-
-bool formatOutOfPlace() { return harness::formatOutOfPlace(); }
+void reportMissingDefine() { diag::error("MOTCLEABS", output::inKeywordLanguage("DEFINIR", "DEFINE")); }
 
 }  // namespace variables::detail

@@ -51,7 +51,7 @@ std::string expectedPart(const Scalar& s, const VarRecord& r) {
 // V<n> <variable> [INIT=<value> | INIT== | INIT IN (<items>) | INIT FROM <a> TO <b>]
 // <expected> [RA=<value>]
 std::string descriptionRecord(const Scalar& s, const std::string& recorded, const VarRecord& r) {
-    std::string text = "V" + std::to_string(s.number) + " " + recorded + initialPart(s, r);
+    std::string text = recorded + initialPart(s, r);
     text += expectedPart(s, r);
     if (!r.evArrow.empty()) text += " RA=" + r.evArrow;
     return text;

@@ -31,7 +31,7 @@ std::optional<values::DisplayFormat> formatNamed(std::string_view name) {
 // a pointer points to.
 bool validVariableText(std::string_view name) {
     const std::string text = diag::trim(withoutDereferences(name));
-    return !text.empty() && !values::evaluate(text).failed();
+    return !text.empty() && !evaluateScript(text).failed();
 }
 
 // The field's name under the variable's: "v.f", "(*p).f".
@@ -108,8 +108,7 @@ const std::string* declaredTypeOf(std::string_view variable) {
 using detail::state;
 
 // FORMAT variable = format
-void handleFormat(const script::Statement& statement) {
-    if (detail::formatOutOfPlace() || structureDefinitionOpen()) detail::reportWrongPlace("FORMAT");
+void handleFormat(const Statement& statement) {
     if (!detail::generating()) return;
     const std::string& text = statement.rest;
     const std::size_t equal = text.find('=');
@@ -129,7 +128,7 @@ void handleFormat(const script::Statement& statement) {
 }
 
 // DECLARE variable = type
-void handleDeclare(const script::Statement& statement) {
+void handleDeclare(const Statement& statement) {
     if (!detail::generating()) return;
     const std::string& text = statement.rest;
     const std::size_t equal = text.find('=');

@@ -120,7 +120,7 @@ std::optional<values::Value> plainNumber(std::string_view text) {
 std::optional<Evaluated> evaluateText(std::string_view text, const TypeFields& type) {
     if (!analysing()) {
         const auto number = plainNumber(text);
-        return fromScript(number ? *number : values::evaluate(text), type);
+        return fromScript(number ? *number : evaluateScript(text), type);
     }
     const auto analysedValue = analysed::analyseValue(text, type);
     if (!analysedValue) return std::nullopt;
@@ -134,7 +134,7 @@ std::optional<Evaluated> evaluateText(std::string_view text, const TypeFields& t
 // The value written for the variable; nothing after TYPESMISM and the like.
 std::optional<std::string> rendered(const Evaluated& e, const TypeFields& type) {
     if (analysing()) return e.image;
-    return values::render(e.value, values::Target{type.kind, type.format, type.size}, values::currentDialect());
+    return values::render(e.value, values::Target{type.kind, type.format, type.size}, dialect());
 }
 
 // INIT, init, VA and va while one scalar is generated; removed in the order
@@ -186,7 +186,7 @@ std::optional<Evaluated> absoluteDelta(const Scalar& s) {
         delta->image = d + ">=0?" + d + ":-(" + d + ")";
         return delta;
     }
-    return fromScript(values::absoluteValue(delta->value, values::currentDialect()), s.type);
+    return fromScript(values::absoluteValue(delta->value, dialect()), s.type);
 }
 
 // A bound derived from EV and the delta: EV - |d| or EV + |d|.
@@ -199,7 +199,7 @@ std::optional<Evaluated> derivedBound(const Evaluated& ev, const std::optional<E
         e.literal = ev.literal && delta->literal;
         return e;
     }
-    return fromScript(values::combine(ev.value, lower ? "-" : "+", delta->value, values::currentDialect()), type);
+    return fromScript(values::combine(ev.value, lower ? "-" : "+", delta->value, dialect()), type);
 }
 
 // ---- The scalar ----------------------------------------------------------------

@@ -68,14 +68,14 @@ bool readVariableText(VarRecord& r) {
     }
     if (plainName(r.variable) || declaredTypeOf(r.variable) != nullptr) return true;
     const std::string readable = withoutDereferences(r.variable);
-    const values::Value value = values::evaluate(readable);
+    const values::Value value = evaluateScript(readable);
     if (value.failed() || value.kind == values::ValueKind::String) {
         diag::error("NOMVARINC", r.variable);
         return false;
     }
     const bool asWritten = readable != r.variable || r.variable.find_first_of("'\"") != std::string::npos;
     if (!startsWithWord(r.variable, "OFFSET") && !asWritten && !value.isLiteralConstant())
-        r.variable = values::sourceText(value, values::currentDialect());
+        r.variable = values::sourceText(value, dialect());
     return true;
 }
 
@@ -162,7 +162,7 @@ void compile(const std::string& statementText, StatementContext& context) {
 }  // namespace detail
 
 // VAR variable [, type] {, clause}
-void handleVariable(const script::Statement& statement, VariableForm form) {
+void handleVariable(const Statement& statement, VariableForm form) {
     if (structureDefinitionOpen()) {
         diag::error("MOTCLEABS", detail::frenchKeywords() ? "FIN DEFINIR" : "END DEFINE");
         closeStructureDefinition();

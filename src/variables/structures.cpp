@@ -118,7 +118,7 @@ const StructureDef* findStructure(std::string_view name) {
 using detail::state;
 
 // DEFINE STRUCTURE name
-void handleDefineStructure(const script::Statement& statement) {
+void handleDefineStructure(const Statement& statement) {
     if (structureDefinitionOpen()) {
         diag::error("MOTCLEABS", detail::frenchKeywords() ? "FIN DEFINIR" : "END DEFINE");
         closeStructureDefinition();
@@ -129,7 +129,7 @@ void handleDefineStructure(const script::Statement& statement) {
 }
 
 // FIELD name [dimensions] = type
-void handleField(const script::Statement& statement) {
+void handleField(const Statement& statement) {
     detail::StructureBlock& block = state().block;
     if (!block.open) {
         detail::reportMissingDefine();

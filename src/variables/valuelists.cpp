@@ -83,9 +83,9 @@ std::optional<std::vector<std::string>> renderedItems(const std::vector<std::str
             const auto value = analysed::analyseValue(item, type);
             if (value) text = value->image;
         } else {
-            const values::Value value = values::evaluate(item);
+            const values::Value value = evaluateScript(item);
             if (!value.failed())
-                text = values::render(value, {type.kind, type.format, type.size}, values::currentDialect());
+                text = values::render(value, {type.kind, type.format, type.size}, dialect());
         }
         if (!text) return std::nullopt;
         out.push_back(*text);
@@ -126,7 +126,7 @@ bool dynamicFormAllowed(const VarRecord& r) {
 
 void countRecord(const std::string& count) {
     writeStatementPosition();
-    record("R" + std::to_string(takeNumber()) + " " + count);
+    writeRepetition(takeNumber(), count);
 }
 
 // INIT IN list: a loop of its own; INIT (v) IN and INIT (v) WITH: v's loop.
@@ -189,7 +189,7 @@ bool prepareRange(VarRecord& r) {
     }
     const int number = takeNumber();
     writeStatementPosition();
-    record("R" + std::to_string(number) + " ?");
+    writeRepetition(number, "?");
     if (!noEdit()) toCheck(fill(kRepetition, {std::to_string(number), range.to, range.from, range.step}));
     return true;
 }

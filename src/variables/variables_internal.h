@@ -24,6 +24,9 @@ bool noExcep();         // -RESTRICTION=NOEXCEP
 bool noEdit();          // -NOEDIT
 bool learnMode();       // -LEARN
 bool frenchKeywords();  // the keyword language is one of the French ones
+// The script's expressions in the dialect of the run.
+values::Dialect dialect();
+values::Value evaluateScript(std::string_view text);
 
 // ---- Where the generated text goes (output.cpp) --------------------------------
 
@@ -42,7 +45,9 @@ int testLoopCounter();
 void writeStatementPosition();
 void toInit(std::string_view line);
 void toCheck(std::string_view line);
-void record(std::string_view text);
+// "V<number> <text>" and "R<number> <count>".
+void writeDescription(int number, std::string_view text);
+void writeRepetition(int number, std::string_view count);
 void markElementContent();
 // The array loop counter I<depth> is declared by the harness class.
 void useIndex(int depth);
@@ -50,10 +55,6 @@ void useIndex(int depth);
 void useListCounter(int n);
 void reportMissingElement();  // MOTCLEABS "ELEMENT"
 void reportMissingDefine();   // MOTCLEABS "DEFINE"
-void reportWrongPlace(std::string_view keyword);  // MAL_PLACE
-// FORMAT is out of place inside INITIALIZATION, TERMINATION, ENVIRONMENT or
-// DEFINE blocks and before BEGIN.
-bool formatOutOfPlace();
 
 // ---- Texts (texts.cpp) -------------------------------------------------------
 
@@ -239,7 +240,8 @@ struct Scalar {
 // Evaluates and writes one scalar; false when one of its values failed.
 bool generateScalar(Scalar& scalar);
 
-// The "V" record of a checked scalar, under the variable text recorded.
+// The text of the "V" record of a checked scalar (after its number), under
+// the variable text recorded.
 std::string descriptionRecord(const Scalar& scalar, const std::string& recorded, const VarRecord& record);
 
 // Bracket calls around structures, arrays in table mode and data constants;
@@ -297,3 +299,10 @@ struct VariablesState {
 VariablesState& state();
 
 }  // namespace variables::detail
+
+namespace variables {
+
+// Back to the state before the first statement (test support).
+void resetForTesting();
+
+}  // namespace variables

@@ -5,7 +5,7 @@
 
 #include "driver/settings.h"
 #include "values/expressions.h"
-#include "variables/variables.h"
+#include "variables/variables_internal.h"
 
 #include <algorithm>
 #include <string>
