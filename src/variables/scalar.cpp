@@ -98,8 +98,17 @@ std::optional<Evaluated> fromScript(const values::Value& value, const TypeFields
     return Evaluated{value, {}, constantKind(value, type.kind), literal};
 }
 
-// Most values are plain decimal numbers: they are folded without the
-// expression parser, to the same constants.
+// Most values are plain decimal numbers or plain quoted texts: they are
+// folded without the expression parser, to the same constants.
+std::optional<values::Value> plainText(std::string_view text) {
+    if (text.size() < 2 || (text.front() != '"' && text.front() != '\'') || text.back() != text.front())
+        return std::nullopt;
+    const std::string_view characters = text.substr(1, text.size() - 2);
+    for (const char c : characters)
+        if (c == '"' || c == '\'' || c == '\\' || static_cast<unsigned char>(c) < 0x20) return std::nullopt;
+    return values::Value::string(std::string(characters));
+}
+
 std::optional<values::Value> plainNumber(std::string_view text) {
     const std::size_t point = text.find('.');
     const std::string_view integral = text.substr(0, point);
@@ -119,8 +128,9 @@ std::optional<values::Value> plainNumber(std::string_view text) {
 
 std::optional<Evaluated> evaluateText(std::string_view text, const TypeFields& type) {
     if (!analysing()) {
-        const auto number = plainNumber(text);
-        return fromScript(number ? *number : evaluateScript(text), type);
+        auto plain = plainNumber(text);
+        if (!plain) plain = plainText(text);
+        return fromScript(plain ? *plain : evaluateScript(text), type);
     }
     const auto analysedValue = analysed::analyseValue(text, type);
     if (!analysedValue) return std::nullopt;
