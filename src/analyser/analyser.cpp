@@ -31,11 +31,13 @@ void startAnalyser() {
     if (s.stdDefineFile.empty()) return;
     std::string output;
     CPP_prepro_text("#include \"" + s.stdDefineFile + "\"\n", false, {}, 1, output);
+    CPP_analyse_decl(output, {}, {}, 1, raise);
 }
 
 void analyseNativeCode(const std::string& text, const std::string& fileName, int firstLine) {
     std::string output;
     CPP_prepro_text(text, true, fileName, firstLine, output);
+    CPP_analyse_decl(output, {}, fileName, firstLine, raise);
 }
 
 std::string preprocessText(const std::string& text, const std::string& fileName, int firstLine) {

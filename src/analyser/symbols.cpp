@@ -1,0 +1,304 @@
+// The symbol table: entering declarations and tags with the redeclaration
+// rules, and look-up through the visible scopes.
+#include "analyser/symbols_internal.h"
+
+#include <algorithm>
+
+namespace analyser::decl {
+
+SymbolTable& globalTable() {
+    static SymbolTable table = [] {
+        SymbolTable t;
+        resetTable(t);
+        return t;
+    }();
+    return table;
+}
+
+void resetTable(SymbolTable& table) {
+    table = SymbolTable{};
+    table.global = newScope(ScopeKind::Global, 0, nullptr);
+}
+
+namespace {
+
+void number(SymbolTable& table, Declaration* declaration) {
+    declaration->number = ++table.counter;
+    table.order.push_back({declaration, nullptr});
+}
+
+Declaration* append(SymbolTable& table, Declaration* declaration) {
+    table.names[{declaration->scope, declaration->name}].push_back(declaration);
+    number(table, declaration);
+    return declaration;
+}
+
+bool isFunction(const Declaration* d) { return d->type && d->type->kind == Kind::Function; }
+
+// The function of that scope with the same parameter types, if any.
+Declaration* sameFunction(const std::vector<Declaration*>& chain, const Declaration* declaration) {
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        int grade = kGradeNone;
+        if (isFunction(*it) && compareTypes((*it)->type, declaration->type, grade) == 0) return *it;
+    }
+    return nullptr;
+}
+
+Declaration* lastOf(const std::vector<Declaration*>& chain) {
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+        if (!isFunction(*it)) return *it;
+    return nullptr;
+}
+
+bool sameFile(const Declaration* a, const Declaration* b) { return a->file == b->file; }
+
+// An array of unknown bound made complete by a later declaration.
+bool completes(const Type* existing, const Type* redeclared) {
+    const Type* a = resolveTypedefs(existing);
+    const Type* b = resolveTypedefs(redeclared);
+    return a && b && a->kind == Kind::Array && b->kind == Kind::Array && a->count < 0 && b->count >= 0;
+}
+
+void replaceType(Declaration* existing, const Declaration* redeclared) {
+    existing->type = redeclared->type;
+    if (existing->storage & kTypedef) noteTypedefChanged();
+}
+
+Declaration* redeclarePlain(Declaration* existing, Declaration* redeclared, const EnteringContext& where) {
+    if (existing->storage & kTypedef) {
+        int grade = kGradeNone;
+        const bool same = (redeclared->storage & kTypedef) &&
+                          compareTypes(existing->type, redeclared->type, grade) == 0;
+        if (!same) {
+            report(kWarning, "REDEFSYMB", diag::ribbonText(existing->name), where.file, where.line);
+            replaceType(existing, redeclared);
+        }
+        return existing;
+    }
+    replaceType(existing, redeclared);
+    existing->file = redeclared->file;
+    existing->line = redeclared->line;
+    if (redeclared->enumerator) existing->enumerator = redeclared->enumerator;
+    return existing;
+}
+
+// The rules for a name already declared in the same scope.
+Declaration* redeclare(SymbolTable& table, Declaration* existing, Declaration* redeclared,
+                       const EnteringContext& where) {
+    const std::uint32_t old = existing->storage & (kExtern | kStatic);
+    const std::uint32_t now = redeclared->storage & (kExtern | kStatic);
+    if (old & kExtern) {
+        if (completes(existing->type, redeclared->type)) existing->type = redeclared->type;
+        existing->file = redeclared->file;
+        return existing;
+    }
+    if (old & kStatic) return sameFile(existing, redeclared) ? nullptr : append(table, redeclared);
+    if (now & kExtern) return nullptr;
+    if (now & kStatic) {
+        if (!sameFile(existing, redeclared)) return append(table, redeclared);
+        report(kWarning, "REDEFSYMB", diag::ribbonText(existing->name), where.file, where.line);
+        return existing;
+    }
+    return redeclarePlain(existing, redeclared, where);
+}
+
+// A function declared again: "()" of C learns its parameters from a
+// prototype, and the parameter names of the last declaration are kept.
+void mergeFunction(Declaration* existing, const Declaration* redeclared, const EnteringContext& where) {
+    const Prototype* was = existing->type->prototype;
+    const Prototype* now = redeclared->type->prototype;
+    existing->storage |= redeclared->storage & kInline;
+    if (!was || !now || now->unspecified) return;
+    if (was->unspecified) {
+        existing->type = redeclared->type;
+        return;
+    }
+    CPP_modify_param_name(existing, redeclared, where.file, where.line);
+}
+
+Declaration* enterFunction(SymbolTable& table, Declaration* declaration, const EnteringContext& where) {
+    auto found = table.names.find({declaration->scope, declaration->name});
+    if (found != table.names.end())
+        if (Declaration* existing = sameFunction(found->second, declaration)) {
+            mergeFunction(existing, declaration, where);
+            return existing;
+        }
+    return append(table, declaration);
+}
+
+}  // namespace
+
+Declaration* enterDeclaration(SymbolTable& table, Declaration* declaration, const EnteringContext& where) {
+    if (where.inBody) return append(table, declaration);
+    if (isFunction(declaration)) return enterFunction(table, declaration, where);
+    auto found = table.names.find({declaration->scope, declaration->name});
+    Declaration* existing = found == table.names.end() ? nullptr : lastOf(found->second);
+    if (!existing) return append(table, declaration);
+    return redeclare(table, existing, declaration, where);
+}
+
+void enterTag(SymbolTable& table, Aggregate* record) {
+    record->number = ++table.counter;
+    table.order.push_back({nullptr, record});
+    if (record->name) table.tags[{record->enclosing, record->name}].push_back(record);
+    else table.unnamedTags.push_back(record);
+}
+
+void removeDeclaration(SymbolTable& table, Declaration* declaration) {
+    declaration->removed = true;
+    auto found = table.names.find({declaration->scope, declaration->name});
+    if (found == table.names.end()) return;
+    std::erase(found->second, declaration);
+    if (found->second.empty()) table.names.erase(found);
+}
+
+// ---- Look-up ------------------------------------------------------------------
+
+void visibleScopes(const Scope* from, std::vector<const Scope*>& into) {
+    for (const Scope* s = from; s; s = s->parent) {
+        into.push_back(s);
+        for (const Scope* used : s->usings) into.push_back(used);
+    }
+}
+
+namespace {
+
+Declaration* pick(const std::vector<Declaration*>& chain, LookupMode mode) {
+    if (chain.empty()) return nullptr;
+    return mode == LookupMode::FirstVisible ? chain.front() : chain.back();
+}
+
+Aggregate* lastOfKind(const std::vector<Aggregate*>& chain, Kind kind) {
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+        if ((*it)->kind == kind) return *it;
+    return nullptr;
+}
+
+}  // namespace
+
+const std::vector<Declaration*>* entriesInScope(const SymbolTable& table, Name name, const Scope* scope) {
+    auto found = table.names.find({scope, name});
+    return found == table.names.end() ? nullptr : &found->second;
+}
+
+Declaration* lookupName(const SymbolTable& table, Name name, const Scope* from, LookupMode mode) {
+    std::vector<const Scope*> scopes;
+    visibleScopes(from ? from : table.global, scopes);
+    for (const Scope* s : scopes)
+        if (const auto* chain = entriesInScope(table, name, s))
+            if (Declaration* d = pick(*chain, mode)) return d;
+    return nullptr;
+}
+
+Aggregate* tagInScope(const SymbolTable& table, Name name, Kind kind, const Scope* scope) {
+    auto found = table.tags.find({scope, name});
+    return found == table.tags.end() ? nullptr : lastOfKind(found->second, kind);
+}
+
+Aggregate* lookupTag(const SymbolTable& table, Name name, Kind kind, const Scope* from) {
+    std::vector<const Scope*> scopes;
+    visibleScopes(from ? from : table.global, scopes);
+    for (const Scope* s : scopes)
+        if (Aggregate* tag = tagInScope(table, name, kind, s)) return tag;
+    return nullptr;
+}
+
+Denoted lookupAny(const SymbolTable& table, Name name, const Scope* from) {
+    std::vector<const Scope*> scopes;
+    visibleScopes(from ? from : table.global, scopes);
+    for (const Scope* s : scopes) {
+        const bool current = s == scopes.front();
+        if (const auto* chain = entriesInScope(table, name, s); chain && !chain->empty())
+            return {chain->back(), nullptr, current};
+        auto tags = table.tags.find({s, name});
+        if (tags != table.tags.end() && !tags->second.empty()) return {nullptr, tags->second.back(), current};
+    }
+    return {};
+}
+
+void exposeAnonymousMembers(SymbolTable& table, Aggregate* anonymous, Scope* into) {
+    for (Declaration* member : anonymous->members)
+        if (member->name) table.names[{into, member->name}].push_back(member);
+}
+
+// ---- Qualified names ------------------------------------------------------------
+
+namespace {
+
+std::string scopeName(const Scope* s) {
+    if (s->kind == ScopeKind::Class && s->record) {
+        const Aggregate* r = s->record;
+        if (r->name) return std::string(diag::ribbonText(r->name));
+        if (r->linkageName) return std::string(diag::ribbonText(r->linkageName));
+        return "<anonymous>";
+    }
+    return s->name ? std::string(diag::ribbonText(s->name)) : std::string();
+}
+
+bool passedThrough(const Scope* s) {
+    return s->kind == ScopeKind::Global || s->kind == ScopeKind::Prototype ||
+           (s->kind == ScopeKind::Class && s->record && s->record->anonymousMember);
+}
+
+}  // namespace
+
+std::string qualifiedScopeName(const Scope* scope) {
+    std::vector<const Scope*> chain;
+    for (const Scope* s = scope; s && chain.size() < static_cast<std::size_t>(kMaxTypeDepth); s = s->parent)
+        if (!passedThrough(s)) chain.push_back(s);
+    std::string text;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        if (!text.empty()) text += "::";
+        text += scopeName(*it);
+    }
+    return text;
+}
+
+namespace {
+
+std::string qualify(const Scope* scope, Name name) {
+    std::string text = qualifiedScopeName(scope);
+    if (!text.empty()) text += "::";
+    if (name) text += diag::ribbonText(name);
+    return text;
+}
+
+}  // namespace
+
+std::string qualifiedName(const Declaration* declaration) { return qualify(declaration->scope, declaration->name); }
+
+std::string qualifiedTagName(const Aggregate* record) {
+    if (record->name) return qualify(record->enclosing, record->name);
+    if (record->linkageName) return qualify(record->enclosing, record->linkageName);
+    std::string text = qualifiedScopeName(record->enclosing);
+    return text.empty() ? "<anonymous>" : text + "::<anonymous>";
+}
+
+// ---- Redeclared functions -----------------------------------------------------------
+
+namespace {
+
+bool isVoidList(const Prototype* p) {
+    if (p->parameters.size() != 1 || p->parameters[0]->name) return false;
+    const Type* t = p->parameters[0]->type;
+    return t && t->kind == Kind::Void;
+}
+
+}  // namespace
+
+void CPP_modify_param_name(Declaration* existing, const Declaration* redeclared, std::string_view file,
+                           int line) {
+    Prototype* to = existing->type->prototype;
+    const Prototype* from = redeclared->type->prototype;
+    if (!to || !from) return;
+    if (to->parameters.size() != from->parameters.size()) {
+        if (to->parameters.empty() && isVoidList(from)) return;
+        if (from->parameters.empty() && isVoidList(to)) return;
+        report(kInternalError, "ERRINTERN", "CPP_modify_param_name", file, line);
+        return;
+    }
+    for (std::size_t i = 0; i < to->parameters.size(); ++i)
+        if (from->parameters[i]->name) to->parameters[i]->name = from->parameters[i]->name;
+}
+
+}  // namespace analyser::decl
