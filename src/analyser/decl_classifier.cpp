@@ -88,7 +88,10 @@ int classifyIdentifier(ParseContext& ctx, std::string_view text, DeclValue& valu
         value.declaration = builtin;
         return TYPE_NAME;
     }
-    if (isFloatWord(text)) return BASE_WORD;
+    // A header may declare them itself: right after a type they are its name.
+    if (isFloatWord(text) && ctx.scanner.lastCode != BASE_WORD && ctx.scanner.lastCode != TYPE_NAME &&
+        ctx.scanner.lastCode != CLASS_NAME)
+        return BASE_WORD;
     return IDENTIFIER;
 }
 

@@ -13,6 +13,7 @@ struct ImageOptions {
     int mode = 0;                // kSignedCharMode: pointers to signed char as "char NAME[200]"
     bool withBody = false;       // enumerations and aggregates written with their bodies
     bool oneLine = false;        // bodies on one line
+    bool anonymous = false;      // an unnamed type as "struct <anonymous>" instead of its body
     bool parameterNames = false; // function parameters with their names
     std::string indentation;     // of the line the type stands on
 };

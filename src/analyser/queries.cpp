@@ -87,23 +87,35 @@ std::string enumeratorValue(const Declaration* d) {
     return "(" + std::string(e->expression) + ")";
 }
 
-EntryListing listing(const Declaration* d) {
+ImageOptions listingOptions() {
     ImageOptions options;
     options.oneLine = true;
+    options.anonymous = true;
+    return options;
+}
+
+// A bit field: its declared type and width, the width with the sign of the type.
+void bitField(const Declaration* d, EntryListing& e) {
+    e.type += " : " + (d->bitWidth >= 0 ? std::to_string(d->bitWidth) : std::string(d->expression));
+    e.kind = std::string(values::typeKindName(values::TypeKind::BIT));
+    e.size = d->bitWidth < 0 ? 0 : mapAnalysedType(d->type).size < 0 ? -d->bitWidth : d->bitWidth;
+    e.bitWidth = d->bitWidth;
+}
+
+EntryListing listing(const Declaration* d) {
     EntryListing e;
     e.what = whatOf(d);
     e.name = qualifiedName(d);
-    e.type = d->enumerator ? enumeratorValue(d) : typeText(d->type, "", options);
+    e.type = d->enumerator ? enumeratorValue(d) : typeText(d->type, "", listingOptions());
     const KindMapping k = mapAnalysedType(d->type);
     e.kind = std::string(values::typeKindName(k.kind));
     e.size = k.size;
-    if (d->isBitField) e.bitWidth = d->bitWidth;
+    if (d->isBitField) bitField(d, e);
     return e;
 }
 
 EntryListing listing(const Aggregate* tag) {
-    ImageOptions options;
-    options.oneLine = true;
+    const ImageOptions options = listingOptions();
     EntryListing e;
     e.what = "tag";
     e.name = qualifiedTagName(tag);

@@ -226,19 +226,12 @@ void exposeAnonymousMembers(SymbolTable& table, Aggregate* anonymous, Scope* int
 namespace {
 
 std::string scopeName(const Scope* s) {
-    if (s->kind == ScopeKind::Class && s->record) {
-        const Aggregate* r = s->record;
-        if (r->name) return std::string(diag::ribbonText(r->name));
-        if (r->linkageName) return std::string(diag::ribbonText(r->linkageName));
-        return "<anonymous>";
-    }
+    if (s->kind == ScopeKind::Class && s->record)
+        return s->record->name ? std::string(diag::ribbonText(s->record->name)) : "<anonymous>";
     return s->name ? std::string(diag::ribbonText(s->name)) : std::string();
 }
 
-bool passedThrough(const Scope* s) {
-    return s->kind == ScopeKind::Global || s->kind == ScopeKind::Prototype ||
-           (s->kind == ScopeKind::Class && s->record && s->record->anonymousMember);
-}
+bool passedThrough(const Scope* s) { return s->kind == ScopeKind::Global || s->kind == ScopeKind::Prototype; }
 
 }  // namespace
 

@@ -95,8 +95,7 @@ void exposeAnonymousMembers(SymbolTable& table, Aggregate* anonymous, Scope* int
 void visibleScopes(const Scope* from, std::vector<const Scope*>& into);
 
 // The name of a scope, a declaration or a tag qualified with "::" (global
-// scope names have no prefix; unnamed types are "<anonymous>", anonymous
-// members are passed through).
+// scope names have no prefix; unnamed types are "<anonymous>").
 std::string qualifiedScopeName(const Scope* scope);
 std::string qualifiedName(const Declaration* declaration);
 std::string qualifiedTagName(const Aggregate* record);

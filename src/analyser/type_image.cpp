@@ -69,6 +69,7 @@ std::string tagSpecifier(const Aggregate* record, const ImageOptions& options) {
                             : qualifiedTagName(record);
     std::string text(keyWord(record->key));
     if (record->name) text += " " + qualifiedTagName(record);
+    if (unnamed && options.anonymous) return text + " <anonymous>";
     if (!record->complete) return text;
     return text + (record->kind == Kind::Enumeration ? enumBody(record, options) : aggregateBody(record, options));
 }

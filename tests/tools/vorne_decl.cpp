@@ -7,7 +7,8 @@
 // order, one line each, fields separated by tabs: what it is (typedef,
 // variable, function, member, enumerator, tag), its qualified name, its type
 // as a C++ type-id (an enumerator's value), its script kind and its size in
-// bits (negative when signed), then "bits=N" for a bit field. The
+// bits (negative when signed); a bit field's type ends with " : " and its
+// width, its size is the width. The
 // diagnostics go to standard error as the compiler writes them, and the
 // exit status is the compiler's.
 #include "analyser/analyser.h"
@@ -67,9 +68,8 @@ void analyse(const std::string& text, bool forced, const std::string& name) {
 }
 
 void print(const analyser::EntryListing& e) {
-    std::string line = e.what + '\t' + e.name + '\t' + e.type + '\t' + e.kind + '\t' + std::to_string(e.size);
-    if (e.bitWidth >= 0) line += "\tbits=" + std::to_string(e.bitWidth);
-    line += '\n';
+    const std::string line =
+        e.what + '\t' + e.name + '\t' + e.type + '\t' + e.kind + '\t' + std::to_string(e.size) + '\n';
     std::fwrite(line.data(), 1, line.size(), stdout);
 }
 
