@@ -4,6 +4,7 @@ The files that count as a set's own are those its Debian packages installed
 (`dpkg-query -L`), or for a fixture the files of its directory: the entries
 of libc or of another library a header includes belong to their own set.
 """
+import functools
 import os
 from dataclasses import dataclass, field
 
@@ -52,7 +53,7 @@ class HeaderSet:
         return files
 
     def is_own(self, path, own_files):
-        real = os.path.realpath(path)
+        real = _real_path(path)
         if real in own_files:
             return True
         return any(real.startswith(os.path.realpath(d) + os.sep) for d in self.own_dirs)
@@ -77,6 +78,11 @@ class HeaderSet:
 
     def includer(self):
         return "".join(f"#include <{h}>\n" for h in self.headers)
+
+
+@functools.lru_cache(maxsize=None)
+def _real_path(path):
+    return os.path.realpath(path)
 
 
 def _c(name, headers, packages, pkg_config=()):
