@@ -12,6 +12,7 @@ void endOfItem(ParseContext& ctx) {
     ctx.specs.clear();
     ctx.declarators.clear();
     ctx.scanner.collected.clear();
+    ctx.scanner.pendingModeBits = 0;
 }
 
 namespace {

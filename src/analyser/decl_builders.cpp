@@ -97,6 +97,8 @@ Type* qualified(Type* type, const DeclSpec* spec) {
     return result;
 }
 
+Type* qualified(Type* type, std::uint8_t qualifiers) { return qualifiers ? withQualifiers(type, qualifiers) : type; }
+
 // The base type of the specifiers, made once.
 Type* specType(ParseContext& ctx, DeclSpec* spec) {
     if (spec->typeMade) return spec->type;
@@ -137,7 +139,30 @@ bool isDataMember(const Declaration* d) {
     return !(d->storage & kTypedef) && !(d->type && d->type->kind == Kind::Function) && !d->enumerator;
 }
 
+// An integer declared with a "mode" attribute has the integer type of that size.
+Type* applyMode(ParseContext& ctx, Type* type) {
+    const int bits = ctx.scanner.pendingModeBits;
+    ctx.scanner.pendingModeBits = 0;
+    if (!bits || !type || type->kind != Kind::Integral) return type;
+    BaseWords words;
+    if (type->base.bits > 0) addBaseWord(words, "unsigned");
+    const BaseTypeSizes& sizes = baseTypeSizes();
+    if (bits == sizes.charBits) {
+        if (!words.isUnsigned) addBaseWord(words, "signed");
+        addBaseWord(words, "char");
+    } else if (bits == sizes.shortBits) addBaseWord(words, "short");
+    else if (bits == sizes.intBits) addBaseWord(words, "int");
+    else if (bits == sizes.longBits) addBaseWord(words, "long");
+    else if (bits == sizes.longLongBits) {
+        addBaseWord(words, "long");
+        addBaseWord(words, "long");
+    } else if (bits == 128) addBaseWord(words, "__int128");
+    else return type;
+    return qualified(baseTypeOf(words), type->qualifiers);
+}
+
 Declaration* enter(ParseContext& ctx, DeclSpec* spec, Declarator* d, Type* type) {
+    type = applyMode(ctx, type);
     Declaration* declaration = newDeclaration(d->name, type, ctx.current(), spec->storage);
     declaration->file = d->file ? d->file : spec->file;
     declaration->line = d->line ? d->line : spec->line;

@@ -17,7 +17,8 @@ namespace {
 enum class Special : std::uint8_t {
     None,
     SkipWord,        // __extension__, _Noreturn: nothing for the parser
-    SkipWithGroup,   // __attribute__((...)), __asm__(...): the word and its parenthesised group
+    SkipWithGroup,   // __asm__(...), alignas(...): the word and its parenthesised group
+    Attribute,       // __attribute__((...)): skipped, but its "mode" is kept
     StaticAssert,    // _Static_assert(...): one token, its group skipped
     Typeof,          // __typeof__(...): one token holding the operand
     Extern,          // extern "C" { opens a linkage block
@@ -94,8 +95,8 @@ constexpr KeywordRow kKeywords[] = {
     {"typename", TYPENAME, {}, Special::None},
     {"__extension__", 0, {}, Special::SkipWord},
     {"_Noreturn", 0, {}, Special::SkipWord},
-    {"__attribute__", 0, {}, Special::SkipWithGroup},
-    {"__attribute", 0, {}, Special::SkipWithGroup},
+    {"__attribute__", 0, {}, Special::Attribute},
+    {"__attribute", 0, {}, Special::Attribute},
     {"__declspec", 0, {}, Special::SkipWithGroup},
     {"__asm__", 0, {}, Special::SkipWithGroup},
     {"__asm", 0, {}, Special::SkipWithGroup},
@@ -152,10 +153,43 @@ int withGroup(Scanner& s, int token, DeclValue& value) {
     return token ? token : kSkipped;
 }
 
+// The size a "mode" names: an integer of that many bits.
+int modeBits(std::string_view mode) {
+    if (mode.starts_with("__") && mode.ends_with("__") && mode.size() > 4) mode = mode.substr(2, mode.size() - 4);
+    if (mode == "QI" || mode == "byte") return 8;
+    if (mode == "HI") return 16;
+    if (mode == "SI") return 32;
+    if (mode == "DI") return 64;
+    if (mode == "TI") return 128;
+    if (mode == "word" || mode == "pointer") return baseTypeSizes().longBits;
+    return 0;
+}
+
+// __attribute__((...)) is skipped; a mode(...) in it is kept for the
+// declaration, since it changes the declared type.
+int attribute(Scanner& s) {
+    if (peekChar(s) != '(') return kSkipped;
+    nextRaw(s);
+    int depth = 1;
+    std::array<RawToken, 4> last{};  // the last four tokens, the latest first
+    while (depth > 0) {
+        const RawToken t = nextRaw(s);
+        if (t.kind == RawKind::End) break;
+        depth += t.is('(') ? 1 : t.is(')') ? -1 : 0;
+        std::move_backward(last.begin(), last.end() - 1, last.end());
+        last[0] = t;
+        const bool mode = (last[3].is("__mode__") || last[3].is("mode")) && last[2].is('(') &&
+                          last[1].kind == RawKind::Identifier && last[0].is(')');
+        if (mode && modeBits(last[1].text)) s.pendingModeBits = modeBits(last[1].text);
+    }
+    return kSkipped;
+}
+
 int keyword(ParseContext& ctx, const KeywordRow& row, DeclValue& value) {
     Scanner& s = ctx.scanner;
     switch (row.special) {
     case Special::SkipWord: return kSkipped;
+    case Special::Attribute: return attribute(s);
     case Special::SkipWithGroup:
     case Special::StaticAssert:
     case Special::Typeof: return withGroup(s, row.token, value);

@@ -56,6 +56,7 @@ struct Scanner {
     int lastCode = 0;
     std::vector<BraceFrame> braces{BraceFrame{}};  // braces[0] is the text itself
     bool skipBodyPending = false;
+    int pendingModeBits = 0;  // a "mode" attribute read since the last declarator
     bool ended = false;  // the end of the text was handed to the parser
     std::deque<std::string> collected;  // texts of collected expressions
 };

@@ -28,7 +28,8 @@ std::string qualifierWords(std::uint8_t q) {
     return text;
 }
 
-// The qualifiers written after a "*".
+// The qualifiers written after a "*"; restrict, a hint for C optimisers, is
+// not written.
 std::string starQualifiers(std::uint8_t q) {
     std::string text;
     const auto add = [&](std::string_view word) {
@@ -37,7 +38,6 @@ std::string starQualifiers(std::uint8_t q) {
     };
     if (q & kConst) add("const");
     if (q & kVolatile) add("volatile");
-    if (q & kRestrict) add("__restrict");
     return text;
 }
 
