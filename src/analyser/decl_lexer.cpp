@@ -336,13 +336,26 @@ bool skipGroup(Scanner& s, char open) {
     return false;
 }
 
+// The lines read so far, from the last one back, without line markers and
+// pragma lines, until there are enough characters.
 std::string textReadSoFar(const Scanner& scanner) {
-    std::string_view read(scanner.text.data(), static_cast<std::size_t>(scanner.pos - scanner.text.data()));
+    const char* begin = scanner.text.data();
+    const char* lineEnd = scanner.pos;
+    std::string read;
+    while (lineEnd > begin && read.size() <= 60) {
+        const char* lineStart = lineEnd;
+        while (lineStart > begin && lineStart[-1] != '\n') --lineStart;
+        std::string_view line(lineStart, static_cast<std::size_t>(lineEnd - lineStart));
+        const auto first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos || line[first] != '#')
+            read.insert(0, std::string(line) + (read.empty() ? "" : "\n"));
+        lineEnd = lineStart > begin ? lineStart - 1 : begin;
+    }
+    while (!read.empty() && (read.front() == '\n' || read.front() == ' ')) read.erase(0, 1);
     if (read.size() > 60) read = read.substr(read.size() - 59);
-    std::string text(read);
-    for (char& c : text)
+    for (char& c : read)
         if (c == '\n' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\0') c = ' ';
-    return text;
+    return read;
 }
 
 void unreadLastToken(Scanner& scanner) {
