@@ -87,6 +87,10 @@ struct ParseContext {
     bool syntaxError = false;
     std::deque<DeclSpec> specs;
     std::deque<Declarator> declarators;
+    // The item being read: the table's size when it began and the tags whose
+    // definition it began, undone when the item turns out unreadable.
+    std::size_t itemMark = 0;
+    std::vector<Aggregate*> itemDefinitions;
     Scope* current() const { return scopes.back().scope; }
     bool inBody() const;
 };
@@ -142,11 +146,11 @@ void skipFunctionBody(ParseContext& ctx);
 // ---- Tags -----------------------------------------------------------------------------
 
 Aggregate* beginAggregate(ParseContext& ctx, const DeclValue& key, const DeclValue* name);
-DeclValue endAggregate(ParseContext& ctx, Aggregate* record);
+DeclValue endAggregate(ParseContext& ctx, const DeclValue& head);
 DeclValue elaboratedTag(ParseContext& ctx, const DeclValue& key, const DeclValue& name);
 Aggregate* beginEnum(ParseContext& ctx, const DeclValue* name);
 void addEnumerator(ParseContext& ctx, const DeclValue& name, const DeclValue* value);
-DeclValue endEnum(ParseContext& ctx, Aggregate* record);
+DeclValue endEnum(ParseContext& ctx, const DeclValue& head);
 
 // The type of "__typeof__(operand)": a type name, or the declared type of a
 // name; otherwise a named type that writes the operator as it stands.

@@ -298,21 +298,22 @@ Constant scanString(std::string_view text, const ConstantSite& site) {
 
 // int, unsigned int (not for decimals without "u"), long, unsigned long,
 // long long, unsigned long long: the first that holds the value.
-int integerConstantType(const Constant& constant, std::string_view text) {
+IntegerLiteral integerLiteral(std::string_view text) {
     const BaseTypeSizes& sizes = baseTypeSizes();
-    const auto digits = splitInteger(text);
+    const auto digits = text.empty() ? std::nullopt : splitInteger(text);
     const auto suffix = digits ? readSuffix(digits->suffix) : std::nullopt;
-    if (!digits || !suffix) return -sizes.intBits;
+    if (!digits || !suffix) return {};
     const Accumulated a = accumulate(digits->digits, digits->base);
-    const bool decimal = digits->base == 10;
+    if (a.tooLarge) return {};
+    const bool decimal = digits->base == 10 && !digits->fixedToInt;
     const int widths[] = {sizes.intBits, sizes.longBits, sizes.longLongBits, 128};
-    for (int rank = std::max(suffix->longs, 0); rank < 4; ++rank) {
+    for (int rank = suffix->longs; rank < 4; ++rank) {
         const int bits = widths[rank];
-        if (!suffix->isUnsigned && fitsBits(a.value, bits, true)) return -bits;
-        if ((suffix->isUnsigned || !decimal) && fitsBits(a.value, bits, false)) return bits;
+        if (!suffix->isUnsigned && fitsBits(a.value, bits, true)) return {true, static_cast<__int128>(a.value), -bits};
+        if ((suffix->isUnsigned || !decimal) && fitsBits(a.value, bits, false))
+            return {true, static_cast<__int128>(a.value), bits};
     }
-    (void)constant;
-    return 128;
+    return {};
 }
 
 }  // namespace analyser::decl

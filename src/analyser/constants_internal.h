@@ -30,9 +30,14 @@ Constant scanCharacter(std::string_view text, const ConstantSite& site);
 // A string literal with its quotes and optional "L" prefix.
 Constant scanString(std::string_view text, const ConstantSite& site);
 
-// The C type of an integer constant as a C++ compiler gives it (int, then
-// wider types as the value, the base and the suffixes require): its size in
-// bits, negative when signed.
-int integerConstantType(const Constant& constant, std::string_view text);
+// An integer literal as a C++ compiler reads it: its whole value and the
+// size in bits of its type (int, then wider types as the value, the base and
+// the suffixes require), negative when signed.
+struct IntegerLiteral {
+    bool valid = false;
+    __int128 value = 0;
+    int bits = 0;
+};
+IntegerLiteral integerLiteral(std::string_view text);
 
 }  // namespace analyser::decl

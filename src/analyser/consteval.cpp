@@ -258,11 +258,23 @@ private:
             else if (!k && !named && words.count == 0 && (named = typedefNamed(token_.text))) next();
             else break;
         }
-        const Type* type = named ? named : words.count ? baseTypeOf(words) : nullptr;
+        Type* type = named ? const_cast<Type*>(named) : words.count ? baseTypeOf(words) : nullptr;
         while (type && is('*')) {
             next();
-            type = newPointer(const_cast<Type*>(type));
+            type = newPointer(type);
         }
+        return type ? arraySuffixes(type) : nullptr;
+    }
+
+    // "[" bound "]" after a type name: arrays of it, the last bound innermost.
+    Type* arraySuffixes(Type* type) {
+        std::vector<std::int64_t> bounds;
+        while (accept('[')) {
+            const Value bound = comma();
+            if (!accept(']')) return nullptr;
+            bounds.push_back(bound.ok && bound.v >= 0 && bound.v <= INT64_MAX ? static_cast<std::int64_t>(bound.v) : -1);
+        }
+        for (auto it = bounds.rbegin(); it != bounds.rend(); ++it) type = newArray(type, *it, {});
         return type;
     }
 
@@ -291,11 +303,13 @@ private:
         return fail();
     }
 
+    // The literal has the type and the whole value a C++ compiler gives it;
+    // the scanner still reports a value beyond its size.
     static Value number(std::string_view text, const ConstantSite& site) {
         const auto c = scanNumber(text, site);
         if (!c || c->kind != Constant::Kind::Integer) return fail();
-        const int type = integerConstantType(*c, text);
-        return make(wideValue(c->value), type);
+        const IntegerLiteral literal = integerLiteral(text);
+        return literal.valid ? make(literal.value, literal.bits) : fail();
     }
 
     // A plain constant of several characters has the int value a C++

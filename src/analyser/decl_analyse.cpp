@@ -13,6 +13,8 @@ void endOfItem(ParseContext& ctx) {
     ctx.declarators.clear();
     ctx.scanner.collected.clear();
     ctx.scanner.pendingModeBits = 0;
+    ctx.itemMark = ctx.table->order.size();
+    ctx.itemDefinitions.clear();
 }
 
 namespace {
@@ -29,9 +31,25 @@ private:
     ReportCallback saved_;
 };
 
+// An item that cannot be read is dropped: its entries leave the table, the
+// tags it began to define are left undefined.
+void dropItem(ParseContext& ctx) {
+    removeEntriesAfter(*ctx.table, ctx.itemMark);
+    for (Aggregate* record : ctx.itemDefinitions) {
+        record->complete = false;
+        record->members.clear();
+        record->enumerators.clear();
+    }
+    ctx.itemDefinitions.clear();
+}
+
 void parseAll(ParseContext& ctx) {
-    while (declparse(ctx) != 0)
+    ctx.itemMark = ctx.table->order.size();
+    while (declparse(ctx) != 0) {
+        dropItem(ctx);
         if (!recoverFromError(ctx)) break;
+        ctx.itemMark = ctx.table->order.size();
+    }
 }
 
 }  // namespace

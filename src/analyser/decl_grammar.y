@@ -123,7 +123,7 @@ qualifiers_opt: %empty                      { $$ = DeclValue{}; }
     ;
 
 /* struct-or-union -> key [name] "{" {member} "}" | key name */
-struct_spec: aggregate_head member_list '}' { $$ = endAggregate(ctx, $1.aggregate); }
+struct_spec: aggregate_head member_list '}' { $$ = endAggregate(ctx, $1); }
     | class_key tag_name                    { $$ = elaboratedTag(ctx, $1, $2); }
     ;
 
@@ -162,9 +162,9 @@ member_declarator: declarator opt_initializer
     ;
 
 /* enum -> "enum" [name] "{" [enumerator {"," enumerator} [","]] "}" | "enum" name */
-enum_spec: enum_head enumerators '}'        { $$ = endEnum(ctx, $1.aggregate); }
-    | enum_head enumerators ',' '}'         { $$ = endEnum(ctx, $1.aggregate); }
-    | enum_head '}'                         { $$ = endEnum(ctx, $1.aggregate); }
+enum_spec: enum_head enumerators '}'        { $$ = endEnum(ctx, $1); }
+    | enum_head enumerators ',' '}'         { $$ = endEnum(ctx, $1); }
+    | enum_head '}'                         { $$ = endEnum(ctx, $1); }
     | ENUM tag_name                         { $$ = elaboratedTag(ctx, $1, $2); }
     ;
 

@@ -17,6 +17,22 @@ ClassKey keyOf(int token) {
     return token == CLASS ? ClassKey::Class : ClassKey::Struct;
 }
 
+// A definition given again replaces the first one: the entries of the first
+// one leave the table.
+void forgetMembers(ParseContext& ctx, Aggregate* record) {
+    for (Declaration* m : record->members)
+        if (m->name) removeDeclaration(*ctx.table, m);
+    record->members.clear();
+}
+
+void forgetEnumerators(ParseContext& ctx, Aggregate* record) {
+    for (const Enumerator* e : record->enumerators)
+        if (const auto* chain = entriesInScope(*ctx.table, e->name, record->enclosing))
+            for (Declaration* d : std::vector<Declaration*>(*chain))
+                if (d->enumerator == e) removeDeclaration(*ctx.table, d);
+    record->enumerators.clear();
+}
+
 }  // namespace
 
 // ---- Structures, unions, classes -------------------------------------------------------
@@ -26,23 +42,24 @@ Aggregate* beginAggregate(ParseContext& ctx, const DeclValue& key, const DeclVal
     const Kind kind = classKey == ClassKey::Union ? Kind::Union : Kind::Class;
     const Name tag = name ? name->name : 0;
     Aggregate* record = tag ? tagInScope(*ctx.table, tag, kind, ctx.current()) : nullptr;
-    if (record && record->complete) record->members.clear();  // a second definition replaces the first
+    if (record && record->complete) forgetMembers(ctx, record);  // a second definition replaces the first
     if (!record) {
         record = newAggregate(kind, classKey, tag, ctx.current());
         enterTag(*ctx.table, record);
     }
     record->complete = true;
+    ctx.itemDefinitions.push_back(record);
     if (!record->scope) record->scope = newScope(ScopeKind::Class, tag, ctx.current(), record);
     ctx.scopes.push_back({record->scope, record});
     markLastBrace(ctx.scanner, BraceKind::Aggregate);
     return record;
 }
 
-DeclValue endAggregate(ParseContext& ctx, Aggregate* record) {
+DeclValue endAggregate(ParseContext& ctx, const DeclValue& head) {
+    Aggregate* record = head.aggregate;
     if (ctx.scopes.size() > 1 && ctx.scopes.back().definition == record) ctx.scopes.pop_back();
-    DeclValue value;
-    value.token = record->key == ClassKey::Union ? UNION : record->key == ClassKey::Class ? CLASS : STRUCT;
-    value.aggregate = record;
+    DeclValue value = head;
+    value.tag = nullptr;
     return value;
 }
 
@@ -62,13 +79,14 @@ Aggregate* beginEnum(ParseContext& ctx, const DeclValue* name) {
     Aggregate* record = tag ? tagInScope(*ctx.table, tag, Kind::Enumeration, ctx.current()) : nullptr;
     if (record && record->complete) {
         report(kWarning, "REDEFSTRU", diag::ribbonText(tag), fileText(name->file), name->line);
-        record->enumerators.clear();
+        forgetEnumerators(ctx, record);
     }
     if (!record) {
         record = newAggregate(Kind::Enumeration, ClassKey::Enum, tag, ctx.current());
         enterTag(*ctx.table, record);
     }
     record->complete = true;
+    ctx.itemDefinitions.push_back(record);
     ctx.enums.push_back(record);
     markLastBrace(ctx.scanner, BraceKind::Enum);
     return record;
@@ -121,6 +139,8 @@ void addEnumerator(ParseContext& ctx, const DeclValue& name, const DeclValue* va
         known = evaluateConstant(ctx, value->text, value->file, value->line, computed);
     } else {
         known = nextValue(record, computed);
+        if (!known && !record->enumerators.empty())  // written so that a compiler can check it
+            e->expression = keepText(std::string(diag::ribbonText(record->enumerators.back()->name)) + " + 1");
     }
     e->valueKnown = known;
     if (known) e->value = enumeratorConstant(computed);
@@ -132,12 +152,11 @@ void addEnumerator(ParseContext& ctx, const DeclValue& name, const DeclValue* va
     enterDeclaration(*ctx.table, d, {ctx.inBody(), fileText(name.file), name.line});
 }
 
-DeclValue endEnum(ParseContext& ctx, Aggregate* record) {
+DeclValue endEnum(ParseContext& ctx, const DeclValue& head) {
     if (!ctx.enums.empty()) ctx.enums.pop_back();
-    settleEnumeration(record);
-    DeclValue value;
-    value.token = ENUM;
-    value.aggregate = record;
+    settleEnumeration(head.aggregate);
+    DeclValue value = head;
+    value.tag = nullptr;
     return value;
 }
 

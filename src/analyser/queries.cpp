@@ -199,7 +199,7 @@ void listEntries(const std::function<void(const EntryListing&)>& visit) {
     for (const auto& entry : globalTable().order) {
         if (entry.declaration && entry.declaration->name && !entry.declaration->removed)
             visit(listing(entry.declaration));
-        else if (entry.tag && entry.tag->name)
+        else if (entry.tag && entry.tag->name && !entry.tag->removed)
             visit(listing(entry.tag));
     }
 }

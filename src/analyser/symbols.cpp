@@ -59,7 +59,18 @@ bool completes(const Type* existing, const Type* redeclared) {
     return a && b && a->kind == Kind::Array && b->kind == Kind::Array && a->count < 0 && b->count >= 0;
 }
 
+// Whether a type names the declaration through its typedef chain.
+bool refersTo(const Type* type, const Declaration* d) {
+    for (int depth = 0; type && type->kind == Kind::TypedefRef && depth < kMaxTypeDepth; ++depth) {
+        if (type->typedefDecl == d) return true;
+        type = type->typedefDecl ? type->typedefDecl->type : nullptr;
+    }
+    return false;
+}
+
+// The entry takes the new type, unless that type is the entry itself.
 void replaceType(Declaration* existing, const Declaration* redeclared) {
+    if (refersTo(redeclared->type, existing)) return;
     existing->type = redeclared->type;
     if (existing->storage & kTypedef) noteTypedefChanged();
 }
@@ -150,6 +161,27 @@ void removeDeclaration(SymbolTable& table, Declaration* declaration) {
     if (found == table.names.end()) return;
     std::erase(found->second, declaration);
     if (found->second.empty()) table.names.erase(found);
+}
+
+void removeTag(SymbolTable& table, Aggregate* record) {
+    record->removed = true;
+    if (!record->name) {
+        std::erase(table.unnamedTags, record);
+        return;
+    }
+    auto found = table.tags.find({record->enclosing, record->name});
+    if (found == table.tags.end()) return;
+    std::erase(found->second, record);
+    if (found->second.empty()) table.tags.erase(found);
+}
+
+void removeEntriesAfter(SymbolTable& table, std::size_t mark) {
+    while (table.order.size() > mark) {
+        const SymbolTable::Ordered entry = table.order.back();
+        table.order.pop_back();
+        if (entry.declaration && !entry.declaration->removed) removeDeclaration(table, entry.declaration);
+        if (entry.tag && !entry.tag->removed) removeTag(table, entry.tag);
+    }
 }
 
 // ---- Look-up ------------------------------------------------------------------

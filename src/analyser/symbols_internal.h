@@ -59,8 +59,12 @@ Declaration* enterDeclaration(SymbolTable& table, Declaration* declaration, cons
 // Enters a tag record (numbered); an unnamed one goes to the unnamed list.
 void enterTag(SymbolTable& table, Aggregate* record);
 
-// Takes a declaration out of the table (its number is not reused).
+// Takes a declaration or a tag out of the table (its number is not reused).
 void removeDeclaration(SymbolTable& table, Declaration* declaration);
+void removeTag(SymbolTable& table, Aggregate* record);
+
+// Takes out every entry made after the table held mark entries.
+void removeEntriesAfter(SymbolTable& table, std::size_t mark);
 
 // Look-up of an ordinary name from a scope: the innermost scope that holds
 // the name decides; in it the last entry entered wins, or the first one in

@@ -122,6 +122,7 @@ struct Aggregate {
     // the underlying type and of the type its values promote to.
     int underlyingBits = 0;
     int promotedBits = 0;
+    bool removed = false;  // taken out of the table
 };
 
 // One node per type constructor. The detail used depends on the kind.
