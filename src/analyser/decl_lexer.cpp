@@ -358,6 +358,18 @@ std::string textReadSoFar(const Scanner& scanner) {
     return read;
 }
 
+bool nothingLeft(const Scanner& scanner) {
+    bool lineStart = scanner.lineStart;
+    for (const char* p = scanner.pos; p < scanner.end; ++p) {
+        if (*p == '\n') lineStart = true;
+        else if (*p == '#' && lineStart) {
+            while (p < scanner.end && *p != '\n') ++p;
+            lineStart = true;
+        } else if (!isBlank(*p)) return false;
+    }
+    return true;
+}
+
 void unreadLastToken(Scanner& scanner) {
     scanner.pos = scanner.tokenStart;
     scanner.line = scanner.tokenLine;

@@ -198,7 +198,7 @@ Type* typeFromTypeof(ParseContext& ctx, const DeclValue& operand) {
 void syntaxError(ParseContext& ctx) {
     ctx.syntaxError = true;
     const Scanner& s = ctx.scanner;
-    if (s.ended) report(kError, "UNEXP_EOF", textReadSoFar(s), currentFile(s), s.tokenLine);
+    if (s.ended || nothingLeft(s)) report(kError, "UNEXP_EOF", textReadSoFar(s), currentFile(s), s.tokenLine);
     else report(kWarning, "SYNTAXERR", textReadSoFar(s), currentFile(s), s.tokenLine);
 }
 

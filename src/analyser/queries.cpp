@@ -62,13 +62,15 @@ const Aggregate* recordOf(const decl::Type* type) {
     return t && (t->kind == Kind::Class || t->kind == Kind::Union) ? t->record : nullptr;
 }
 
+// The paths of the fields, through nested structures; a structure that
+// contains itself is a field of its own there.
 void collectFields(const Aggregate* record, const std::string& path, std::vector<std::string>& into,
                    std::unordered_set<const Aggregate*>& open) {
-    if (!open.insert(record).second) return;  // a record that contains itself
+    open.insert(record);
     for (const Declaration* m : record->members) {
         const std::string here = m->name ? path + "." + std::string(diag::ribbonText(m->name)) : path;
         const Aggregate* inner = recordOf(m->type);
-        if (inner && !m->isBitField && resolveTypedefs(m->type)->kind != Kind::Pointer) collectFields(inner, here, into, open);
+        if (inner && !open.contains(inner)) collectFields(inner, here, into, open);
         else into.push_back(here);
     }
     open.erase(record);

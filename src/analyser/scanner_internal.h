@@ -94,6 +94,9 @@ std::string_view currentFile(const Scanner& scanner);
 // characters when longer than 60, blanks for line ends and tabs.
 std::string textReadSoFar(const Scanner& scanner);
 
+// Whether nothing but blanks, line markers and pragma lines is left.
+bool nothingLeft(const Scanner& scanner);
+
 // Puts the last token back: it will be read again.
 void unreadLastToken(Scanner& scanner);
 

@@ -527,7 +527,7 @@ bool isModeWord(const Type* t) {
 
 int compareAt(const Type* a, const Type* b, int& grade, int depth) {
     if (a == b) return 0;
-    if (depth > kMaxTypeDepth || !a || !b) return 2;
+    if (depth > kMaxCompareDepth || !a || !b) return 2;
     a = followTypedefs(a);
     b = followTypedefs(b);
     if (a == b) return 0;

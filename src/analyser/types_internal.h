@@ -289,8 +289,10 @@ void settleEnumeration(Aggregate* record);
 inline constexpr std::string_view kInt = "int";
 inline constexpr std::string_view kChar = "char";
 
-// Upper bound of every walk along types, against cycles and hostile depth.
+// Upper bound of every walk along types, against cycles and hostile depth;
+// comparisons recurse, and stop sooner.
 inline constexpr int kMaxTypeDepth = 4096;
+inline constexpr int kMaxCompareDepth = 512;
 
 // The reporting callback and current position of the analysis in progress,
 // used by the record operations that report (composition, entering).
