@@ -85,8 +85,11 @@ struct ParseContext {
     int linkageBlocks = 0;
     std::vector<KrParameter> krParameters; // declarations of the function being defined
     bool syntaxError = false;
+    // Made for the item being read, reused by the next one.
     std::deque<DeclSpec> specs;
     std::deque<Declarator> declarators;
+    std::size_t specsUsed = 0;
+    std::size_t declaratorsUsed = 0;
     // The item being read: the table's size when it began and the tags whose
     // definition it began, undone when the item turns out unreadable.
     std::size_t itemMark = 0;
@@ -102,7 +105,7 @@ int scanToken(ParseContext& ctx, DeclValue& value);
 
 // Identifier classes: type name, class name, template name, modifier word
 // or plain identifier, with the declaration or tag found.
-int classifyIdentifier(ParseContext& ctx, std::string_view text, DeclValue& value);
+int classifyIdentifier(ParseContext& ctx, Name name, std::string_view text, DeclValue& value);
 
 // ---- Specifiers -----------------------------------------------------------------
 

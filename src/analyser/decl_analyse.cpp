@@ -9,8 +9,8 @@ int declparse(analyser::decl::ParseContext& ctx);
 namespace analyser::decl {
 
 void endOfItem(ParseContext& ctx) {
-    ctx.specs.clear();
-    ctx.declarators.clear();
+    ctx.specsUsed = 0;
+    ctx.declaratorsUsed = 0;
     ctx.scanner.collected.clear();
     ctx.scanner.pendingModeBits = 0;
     ctx.itemMark = ctx.table->order.size();

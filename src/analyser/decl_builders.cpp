@@ -183,7 +183,9 @@ Declaration* enterInTable(ParseContext& ctx, Declaration* declaration) {
 // ---- Specifiers -----------------------------------------------------------------
 
 DeclSpec* newSpec(ParseContext& ctx, const DeclValue& first) {
-    DeclSpec& spec = ctx.specs.emplace_back();
+    if (ctx.specsUsed == ctx.specs.size()) ctx.specs.emplace_back();
+    DeclSpec& spec = ctx.specs[ctx.specsUsed++];
+    spec = DeclSpec{};
     spec.file = first.file ? first.file : ctx.scanner.file;
     spec.line = first.line;
     return &spec;
@@ -229,7 +231,9 @@ void addTypeStart(ParseContext& ctx, DeclSpec* spec, const DeclValue& start) {
 // ---- Declarators ------------------------------------------------------------------
 
 Declarator* newDeclarator(ParseContext& ctx, const DeclValue& name) {
-    Declarator& d = ctx.declarators.emplace_back();
+    if (ctx.declaratorsUsed == ctx.declarators.size()) ctx.declarators.emplace_back();
+    Declarator& d = ctx.declarators[ctx.declaratorsUsed++];
+    d = Declarator{};
     d.name = name.name;
     d.file = name.file;
     d.line = name.line;

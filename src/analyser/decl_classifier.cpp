@@ -66,8 +66,8 @@ int tagToken(const Aggregate* tag) {
 
 }  // namespace
 
-int classifyIdentifier(ParseContext& ctx, std::string_view text, DeclValue& value) {
-    value.name = diag::internString(text);
+int classifyIdentifier(ParseContext& ctx, Name name, std::string_view text, DeclValue& value) {
+    value.name = name;
     value.text = text;
     const Denoted found = lookupAny(*ctx.table, value.name, ctx.current());
     value.inCurrentScope = found.inCurrentScope;

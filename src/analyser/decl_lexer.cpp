@@ -163,16 +163,21 @@ bool skipSpace(Scanner& s) {
 
 // ---- Tokens ---------------------------------------------------------------------------
 
-constexpr std::array<std::string_view, 24> kPunctuators = {
-    "...", "<<=", ">>=", "->*", "::", "->", "++", "--", "<<", ">>", "<=", ">=",
-    "==",  "!=",  "&&",  "||",  "*=", "/=", "%=", "+=", "-=", "&=", "^=", "|="};
-static_assert(kPunctuators.size() == 24);
+// The punctuators of more than one character, by their first character.
+constexpr std::array<std::string_view, 25> kPunctuators = {
+    "...", "<<=", ">>=", "->*", "::", "->", "++", "--", "<<", ">>", "<=", ">=", "==",
+    "!=",  "&&",  "||",  "*=",  "/=", "%=", "+=", "-=", "&=", "^=", "|=", ".*"};
+static_assert(kPunctuators.size() == 25);
+
+bool startsPunctuator(char c) { return std::strchr(".<>-:+=!&|*/%^", c) != nullptr; }
 
 std::size_t punctuatorLength(const char* p, const char* end) {
+    if (!startsPunctuator(*p) || end - p < 2) return 1;
     const std::size_t left = static_cast<std::size_t>(end - p);
     for (const auto punct : kPunctuators)
-        if (punct.size() <= left && std::memcmp(p, punct.data(), punct.size()) == 0) return punct.size();
-    if (left >= 2 && p[0] == '.' && p[1] == '*') return 2;
+        if (punct[0] == p[0] && punct[1] == p[1] && punct.size() <= left &&
+            std::memcmp(p, punct.data(), punct.size()) == 0)
+            return punct.size();
     return 1;
 }
 

@@ -115,13 +115,20 @@ constexpr KeywordRow kKeywords[] = {
     {"_Atomic", TYPEOF, {}, Special::Typeof},
 };
 
-const std::unordered_map<std::string_view, const KeywordRow*>& keywordIndex() {
-    static const auto index = [] {
-        std::unordered_map<std::string_view, const KeywordRow*> map;
-        for (const auto& row : kKeywords) map.emplace(row.word, &row);
-        return map;
+// Keywords by the ribbon entry of their word: an identifier is interned once
+// and its entry tells whether it is a keyword.
+const KeywordRow* keywordOf(Name entry) {
+    static const std::vector<const KeywordRow*> index = [] {
+        std::vector<const KeywordRow*> byEntry;
+        for (const auto& row : kKeywords) {
+            const Name e = diag::internString(row.word);
+            if (byEntry.size() <= e) byEntry.resize(e + 1, nullptr);
+            byEntry[e] = &row;
+        }
+        return byEntry;
     }();
-    return index;
+    const KeywordRow* row = entry < index.size() ? index[entry] : nullptr;
+    return row && diag::ribbonEquals(entry, row->word) ? row : nullptr;
 }
 
 constexpr int kSkipped = -1;
@@ -196,7 +203,7 @@ int keyword(ParseContext& ctx, const KeywordRow& row, DeclValue& value) {
     case Special::Extern: return externWord(s);
     case Special::OwnTypeWord:
         if (afterType(s.lastCode) || lookupName(*ctx.table, diag::internString(row.word), ctx.current()))
-            return classifyIdentifier(ctx, row.word, value);
+            return classifyIdentifier(ctx, diag::internString(row.word), row.word, value);
         break;
     case Special::None: break;
     }
@@ -205,9 +212,9 @@ int keyword(ParseContext& ctx, const KeywordRow& row, DeclValue& value) {
 }
 
 int identifier(ParseContext& ctx, const RawToken& t, DeclValue& value) {
-    const auto& index = keywordIndex();
-    if (auto found = index.find(t.text); found != index.end()) return keyword(ctx, *found->second, value);
-    return classifyIdentifier(ctx, t.text, value);
+    const Name entry = diag::internString(t.text);
+    if (const KeywordRow* row = keywordOf(entry)) return keyword(ctx, *row, value);
+    return classifyIdentifier(ctx, entry, t.text, value);
 }
 
 // "[": an attribute "[[...]]" is skipped; otherwise the bound is collected.
@@ -297,11 +304,10 @@ int skipBody(Scanner& s) {
 }  // namespace
 
 const Keyword* findKeyword(std::string_view word) {
-    static std::unordered_map<std::string_view, Keyword> keywords;
-    const auto& index = keywordIndex();
-    auto found = index.find(word);
-    if (found == index.end()) return nullptr;
-    auto [it, fresh] = keywords.try_emplace(word, Keyword{word, found->second->token, found->second->meaning});
+    static std::unordered_map<const KeywordRow*, Keyword> keywords;
+    const KeywordRow* row = keywordOf(diag::internString(word));
+    if (!row) return nullptr;
+    auto [it, fresh] = keywords.try_emplace(row, Keyword{row->word, row->token, row->meaning});
     return &it->second;
 }
 

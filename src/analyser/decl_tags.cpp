@@ -207,8 +207,8 @@ bool recoverFromError(ParseContext& ctx) {
     while (ctx.scopes.size() > 1 && ctx.scopes.back().definition) ctx.scopes.pop_back();
     ctx.enums.clear();
     ctx.krParameters.clear();
-    ctx.specs.clear();
-    ctx.declarators.clear();
+    ctx.specsUsed = 0;
+    ctx.declaratorsUsed = 0;
     ctx.scanner.skipBodyPending = false;
     const bool more = resynchronise(ctx.scanner);
     ctx.linkageBlocks = 0;

@@ -6,18 +6,20 @@
 
 namespace analyser::decl {
 
+// Lives until the process ends: nothing is gained by taking it apart.
 SymbolTable& globalTable() {
-    static SymbolTable table = [] {
-        SymbolTable t;
-        resetTable(t);
+    static SymbolTable* table = [] {
+        auto* t = new SymbolTable;
+        resetTable(*t);
         return t;
     }();
-    return table;
+    return *table;
 }
 
 void resetTable(SymbolTable& table) {
     table = SymbolTable{};
     table.global = newScope(ScopeKind::Global, 0, nullptr);
+    table.entries.reserve(1 << 14);
 }
 
 namespace {
@@ -28,7 +30,7 @@ void number(SymbolTable& table, Declaration* declaration) {
 }
 
 Declaration* append(SymbolTable& table, Declaration* declaration) {
-    table.names[{declaration->scope, declaration->name}].push_back(declaration);
+    table.entries[{declaration->scope, declaration->name}].names.push_back(declaration);
     number(table, declaration);
     return declaration;
 }
@@ -128,9 +130,9 @@ void mergeFunction(Declaration* existing, const Declaration* redeclared, const E
 }
 
 Declaration* enterFunction(SymbolTable& table, Declaration* declaration, const EnteringContext& where) {
-    auto found = table.names.find({declaration->scope, declaration->name});
-    if (found != table.names.end())
-        if (Declaration* existing = sameFunction(found->second, declaration)) {
+    auto found = table.entries.find({declaration->scope, declaration->name});
+    if (found != table.entries.end())
+        if (Declaration* existing = sameFunction(found->second.names, declaration)) {
             mergeFunction(existing, declaration, where);
             return existing;
         }
@@ -142,8 +144,8 @@ Declaration* enterFunction(SymbolTable& table, Declaration* declaration, const E
 Declaration* enterDeclaration(SymbolTable& table, Declaration* declaration, const EnteringContext& where) {
     if (where.inBody) return append(table, declaration);
     if (isFunction(declaration)) return enterFunction(table, declaration, where);
-    auto found = table.names.find({declaration->scope, declaration->name});
-    Declaration* existing = found == table.names.end() ? nullptr : lastOf(found->second);
+    auto found = table.entries.find({declaration->scope, declaration->name});
+    Declaration* existing = found == table.entries.end() ? nullptr : lastOf(found->second.names);
     if (!existing) return append(table, declaration);
     return redeclare(table, existing, declaration, where);
 }
@@ -151,16 +153,15 @@ Declaration* enterDeclaration(SymbolTable& table, Declaration* declaration, cons
 void enterTag(SymbolTable& table, Aggregate* record) {
     record->number = ++table.counter;
     table.order.push_back({nullptr, record});
-    if (record->name) table.tags[{record->enclosing, record->name}].push_back(record);
+    if (record->name) table.entries[{record->enclosing, record->name}].tags.push_back(record);
     else table.unnamedTags.push_back(record);
 }
 
 void removeDeclaration(SymbolTable& table, Declaration* declaration) {
     declaration->removed = true;
-    auto found = table.names.find({declaration->scope, declaration->name});
-    if (found == table.names.end()) return;
-    std::erase(found->second, declaration);
-    if (found->second.empty()) table.names.erase(found);
+    auto found = table.entries.find({declaration->scope, declaration->name});
+    if (found == table.entries.end()) return;
+    std::erase(found->second.names, declaration);
 }
 
 void removeTag(SymbolTable& table, Aggregate* record) {
@@ -169,10 +170,9 @@ void removeTag(SymbolTable& table, Aggregate* record) {
         std::erase(table.unnamedTags, record);
         return;
     }
-    auto found = table.tags.find({record->enclosing, record->name});
-    if (found == table.tags.end()) return;
-    std::erase(found->second, record);
-    if (found->second.empty()) table.tags.erase(found);
+    auto found = table.entries.find({record->enclosing, record->name});
+    if (found == table.entries.end()) return;
+    std::erase(found->second.tags, record);
 }
 
 void removeEntriesAfter(SymbolTable& table, std::size_t mark) {
@@ -209,48 +209,65 @@ Aggregate* lastOfKind(const std::vector<Aggregate*>& chain, Kind kind) {
 }  // namespace
 
 const std::vector<Declaration*>* entriesInScope(const SymbolTable& table, Name name, const Scope* scope) {
-    auto found = table.names.find({scope, name});
-    return found == table.names.end() ? nullptr : &found->second;
+    auto found = table.entries.find({scope, name});
+    return found == table.entries.end() ? nullptr : &found->second.names;
 }
 
-Declaration* lookupName(const SymbolTable& table, Name name, const Scope* from, LookupMode mode) {
-    std::vector<const Scope*> scopes;
-    visibleScopes(from ? from : table.global, scopes);
-    for (const Scope* s : scopes)
-        if (const auto* chain = entriesInScope(table, name, s))
-            if (Declaration* d = pick(*chain, mode)) return d;
+namespace {
+
+// The first result of probe over the visible scopes, innermost first.
+template <class Result, class Probe>
+Result firstVisible(const Scope* from, Probe probe) {
+    for (const Scope* s = from; s; s = s->parent) {
+        if (Result r = probe(s)) return r;
+        for (const Scope* used : s->usings)
+            if (Result r = probe(used)) return r;
+    }
     return nullptr;
+}
+
+}  // namespace
+
+Declaration* lookupName(const SymbolTable& table, Name name, const Scope* from, LookupMode mode) {
+    return firstVisible<Declaration*>(from ? from : table.global, [&](const Scope* s) -> Declaration* {
+        const auto* chain = entriesInScope(table, name, s);
+        return chain ? pick(*chain, mode) : nullptr;
+    });
 }
 
 Aggregate* tagInScope(const SymbolTable& table, Name name, Kind kind, const Scope* scope) {
-    auto found = table.tags.find({scope, name});
-    return found == table.tags.end() ? nullptr : lastOfKind(found->second, kind);
+    auto found = table.entries.find({scope, name});
+    return found == table.entries.end() ? nullptr : lastOfKind(found->second.tags, kind);
 }
 
 Aggregate* lookupTag(const SymbolTable& table, Name name, Kind kind, const Scope* from) {
-    std::vector<const Scope*> scopes;
-    visibleScopes(from ? from : table.global, scopes);
-    for (const Scope* s : scopes)
-        if (Aggregate* tag = tagInScope(table, name, kind, s)) return tag;
-    return nullptr;
+    return firstVisible<Aggregate*>(from ? from : table.global,
+                                    [&](const Scope* s) { return tagInScope(table, name, kind, s); });
 }
 
+// One probe per visible scope: its ordinary names first, then its tags.
 Denoted lookupAny(const SymbolTable& table, Name name, const Scope* from) {
-    std::vector<const Scope*> scopes;
-    visibleScopes(from ? from : table.global, scopes);
-    for (const Scope* s : scopes) {
-        const bool current = s == scopes.front();
-        if (const auto* chain = entriesInScope(table, name, s); chain && !chain->empty())
-            return {chain->back(), nullptr, current};
-        auto tags = table.tags.find({s, name});
-        if (tags != table.tags.end() && !tags->second.empty()) return {nullptr, tags->second.back(), current};
+    const Scope* first = from ? from : table.global;
+    const auto probe = [&](const Scope* s, Denoted& found) {
+        auto it = table.entries.find({s, name});
+        if (it == table.entries.end()) return false;
+        if (!it->second.names.empty()) found = {it->second.names.back(), nullptr, s == first};
+        else if (!it->second.tags.empty()) found = {nullptr, it->second.tags.back(), s == first};
+        else return false;
+        return true;
+    };
+    Denoted found;
+    for (const Scope* s = first; s; s = s->parent) {
+        if (probe(s, found)) return found;
+        for (const Scope* used : s->usings)
+            if (probe(used, found)) return found;
     }
     return {};
 }
 
 void exposeAnonymousMembers(SymbolTable& table, Aggregate* anonymous, Scope* into) {
     for (Declaration* member : anonymous->members)
-        if (member->name) table.names[{into, member->name}].push_back(member);
+        if (member->name) table.entries[{into, member->name}].names.push_back(member);
 }
 
 // ---- Qualified names ------------------------------------------------------------

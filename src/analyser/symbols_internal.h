@@ -25,11 +25,17 @@ struct ScopedNameHash {
     }
 };
 
+// The entries of one name in one scope: ordinary names and tags apart, each
+// in entry order.
+struct NameEntries {
+    std::vector<Declaration*> names;
+    std::vector<Aggregate*> tags;
+};
+
 struct SymbolTable {
     int counter = 0;  // the number of the last entry
     Scope* global = nullptr;
-    std::unordered_map<ScopedName, std::vector<Declaration*>, ScopedNameHash> names;
-    std::unordered_map<ScopedName, std::vector<Aggregate*>, ScopedNameHash> tags;
+    std::unordered_map<ScopedName, NameEntries, ScopedNameHash> entries;
     std::vector<Aggregate*> unnamedTags;
     // Every entry in number order: a declaration or a tag.
     struct Ordered {

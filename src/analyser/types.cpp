@@ -8,9 +8,10 @@
 
 namespace analyser::decl {
 
+// Lives until the process ends: records are never freed one by one.
 Arena& arena() {
-    static Arena a;
-    return a;
+    static Arena* a = new Arena;
+    return *a;
 }
 
 Reporting& reporting() {
