@@ -3,26 +3,34 @@
 #include "analyser/analyser.h"
 #include "analyser/preprocessor.h"
 #include "analyser/symbols_internal.h"
+#include "config/settings.h"
 #include "diag/diag.h"
-#include "driver/settings.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+// The settings the driver would have filled, installed once for the program.
+config::Settings& settings() {
+    static config::Settings s;
+    static const bool installed = (config::install(s), true);
+    (void)installed;
+    return s;
+}
+
 class Facade : public testing::Test {
 protected:
     void SetUp() override {
         diag::resetForTesting();
-        driver::settings() = driver::Settings{};
+        settings() = config::Settings{};
         ::unsetenv("HRUTGT");
         ::unsetenv("HRLTGT");
         analyser::decl::resetTable(analyser::decl::globalTable());
     }
     void TearDown() override {
         diag::resetForTesting();
-        driver::settings() = driver::Settings{};
+        settings() = config::Settings{};
     }
     testsupport::ScratchDirectory dir;
 };
@@ -30,7 +38,7 @@ protected:
 TEST_F(Facade, StartsWithTheSettingsAndTheStandardDefinitions) {
     dir.write("inc/unit.h", "#define FROM_UNIT 3\n");
     dir.write("std.def", "#define FROM_STD 2\n#pragma vorne stop_analyse\n");
-    auto& s = driver::settings();
+    auto& s = settings();
     s.includeDirectories = {"inc"};
     s.definitions = {"FROM_CMD=1"};
     s.stdDefineFile = "std.def";
@@ -71,7 +79,7 @@ TEST_F(Facade, MatchLineIsAnInformation) {
 // the run's table; later texts see the types of earlier ones.
 TEST_F(Facade, NativeCodeIsAnalysedIntoTheRunsTable) {
     dir.write("std.def", "#pragma vorne sizeof(long) = 64\ntypedef unsigned long ulong_t;\n");
-    driver::settings().stdDefineFile = "std.def";
+    settings().stdDefineFile = "std.def";
     analyser::startAnalyser();
     testing::internal::CaptureStderr();
     analyser::analyseNativeCode("#define COUNT 4\nulong_t counters[COUNT];\n", "s.ptu", 3);
