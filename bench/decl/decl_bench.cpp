@@ -5,6 +5,7 @@
 // wall time and peak memory of each as ratios, and how each grows from 1 to
 // 16 MB (the exponent of time = size^k).
 //   decl-bench [runs] [path of vorne-decl]   (default 3 runs per case, the fastest kept)
+//   decl-bench --inputs DIR                  writes the generated inputs into DIR
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -130,11 +131,13 @@ void cDeclarations(const fs::path& file, std::uintmax_t bytes) {
 // Namespaces of classes with access sections, inline member functions,
 // bases, nested types, class templates and their instances.
 
-void cxxClass(std::ofstream& out, int i) {
+// Class i derives from class i - 1 unless it opens a run of eight or its
+// namespace.
+void cxxClass(std::ofstream& out, int i, bool derived) {
     out << "template <class T, int N = " << i % 7 << "> class box" << i << " {\npublic:\n"
         << "    using value_type = T;\n    T items[N + 1];\n    static constexpr int size = N;\n"
         << "    T &at(int k) { return items[k % (N + 1)]; }\n};\n";
-    out << "class widget" << i << (i % 8 ? " : public widget" + std::to_string(i - 1) : std::string()) << " {\n"
+    out << "class widget" << i << (derived ? " : public widget" + std::to_string(i - 1) : std::string()) << " {\n"
         << "public:\n    enum class state : unsigned char { idle, busy = " << i % 200 << " };\n"
         << "    widget" << i << "() = default;\n    virtual ~widget" << i << "() = default;\n"
         << "    int value() const noexcept { return v" << i << " * 2 + static_cast<int>(s); }\n"
@@ -150,7 +153,7 @@ void cxxDeclarations(const fs::path& file, std::uintmax_t bytes) {
     int i = 0;
     for (int space = 0; static_cast<std::uintmax_t>(out.tellp()) < bytes; ++space) {
         out << "namespace ns" << space << " {\n";
-        for (int k = 0; k < 50; ++k, ++i) cxxClass(out, i);
+        for (int k = 0; k < 50; ++k, ++i) cxxClass(out, i, k % 8 != 0);
         out << "}  // namespace ns" << space << "\n";
     }
 }
@@ -287,7 +290,19 @@ void cxxRows(const Setup& s) {
 
 }  // namespace
 
+void writeInputs(const fs::path& dir) {
+    fs::create_directories(dir);
+    for (const int megabytes : {1, 4, 16})
+        cDeclarations(dir / ("declarations" + std::to_string(megabytes) + ".c"),
+                      static_cast<std::uintmax_t>(megabytes) << 20);
+    cxxDeclarations(dir / "classes.cc", 4u << 20);
+}
+
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--inputs") {
+        writeInputs(argv[2]);
+        return 0;
+    }
     Setup s;
     s.runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const std::string program = argc > 2 ? argv[2] : VORNE_DECL;
