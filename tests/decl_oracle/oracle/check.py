@@ -82,10 +82,14 @@ def vorne_decl_arguments(header_set, program, includer, std_define=STD_DEFINE, s
     arguments = [program]
     for flag in header_set.compiler_flags():
         arguments += [flag[:2], flag[2:]]
+    # "compiler": the search list of gcc (g++ for C++); "target": the C
+    # library from gcc's list, the C++ library from the target package.
     if (system or header_set.system) == "compiler":
-        driver = "g++" if header_set.cxx else "gcc"
-        for directory in toolchain.search_directories(driver, header_set.language):
-            arguments += ["-I", directory]
+        driver, language = ("g++", "c++") if header_set.cxx else ("gcc", "c")
+    else:
+        driver, language = "gcc", "c"
+    for directory in toolchain.search_directories(driver, language):
+        arguments += ["-I", directory]
     return arguments + ["--std-define", std_define, includer]
 
 
