@@ -4,7 +4,7 @@
 
 #include "analyser/preprocessor.h"
 #include "diag/diag.h"
-#include "driver/settings.h"
+#include "config/settings.h"
 
 namespace analyser {
 
@@ -26,8 +26,8 @@ void raise(int severity, std::string_view code, std::string_view parameter,
 }  // namespace
 
 void startAnalyser() {
-    const driver::Settings& s = driver::settings();
-    CPP_prepro_init(true, s.restricted(driver::kKr), s.includeDirectories, s.definitions, raise);
+    const config::Settings& s = config::settings();
+    CPP_prepro_init(true, s.restricted(config::kKr), s.includeDirectories, s.definitions, raise);
     if (s.stdDefineFile.empty()) return;
     std::string output;
     CPP_prepro_text("#include \"" + s.stdDefineFile + "\"\n", false, {}, 1, output);

@@ -5,6 +5,7 @@
 #include "diag/diag_internal.h"
 
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 
@@ -86,7 +87,7 @@ extern "C" void onSegmentationViolation(int) {
 
 void installCrashHandler() {
     auto& r = report();
-    std::strcpy(r.head, "Morvik-S-INTERNERR,  ");
+    std::snprintf(r.head, sizeof r.head, "%sS-INTERNERR,  ", detail::kMessagePrefix);
     const std::string text = catalogText("INTERNERR").value_or("%1 %2");
     std::strncpy(r.text, text.c_str(), sizeof r.text - 1);
     stack_t stack{};

@@ -10,6 +10,11 @@
 
 namespace diag {
 
+// The compiler's title and version, as banners, file headers and records give
+// them.
+inline constexpr std::string_view kToolTitle = "Deprecated C++ Test Script Compiler";
+inline constexpr std::string_view kToolVersion = "8.0.1.2.343.015";
+
 enum class Level : int { S = 0, F = 1, E = 2, W = 3, I = 4 };
 
 // Exit statuses of the program.

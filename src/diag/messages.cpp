@@ -129,7 +129,7 @@ void emitMessage(Level level, std::string_view code, std::string_view prefix,
     auto& s = state();
     if (level == Level::E) ++s.errors;
     if (level == Level::W) ++s.warnings;
-    std::string message = "Morvik-";
+    std::string message = detail::kMessagePrefix;
     message += kLevelLetters[index];
     message += "-";
     message += code;

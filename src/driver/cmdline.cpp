@@ -282,7 +282,6 @@ void readTraceLevels(Reading& r) {
     for (const std::string& text : r.analysis.valuesOf("XT")) {
         int level = 0;
         std::from_chars(text.data(), text.data() + text.size(), level);
-        std::printf("active trace %d\n", level);
         if (level >= 0 && level < static_cast<int>(r.s.traceLevels.size())) r.s.traceLevels[level] = true;
     }
 }

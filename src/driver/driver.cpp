@@ -7,11 +7,10 @@
 #include "diag/strings.h"
 #include "driver/cmdline.h"
 #include "driver/environment.h"
-#include "harness/generation.h"
-#include "harness/output.h"
+#include "harness/harness.h"
+#include "output/output.h"
 #include "script/filestack.h"
 #include "script/reader.h"
-#include "script/sidefiles.h"
 
 #include <QCoreApplication>
 
@@ -23,7 +22,6 @@ namespace driver {
 
 namespace {
 
-constexpr const char* kBanner = "vorneprepro Deprecated C++ Test Script Compiler 8.0.1.2.343.015";
 constexpr const char* kCopyrightNotice =
     "vorneprepro - Copyright (c) 2026 the vorneprepro developers. All rights reserved.";
 constexpr const char* kCommentOpener = "//";  // C++, the only language of a run
@@ -41,12 +39,12 @@ DriverState& driverState() {
 
 // A fatal message leaves no half-written output behind.
 void removeOutputsOnFatalExit() {
-    auto& o = harness::outputs();
+    auto& o = output::outputs();
     o.companion.discard();
     o.constants.discard();
     o.records.discard();
     o.generated.discard();
-    script::discardTraceDescription();
+    output::discardTraceDescription();
 }
 
 int keywordLanguageFromEnvironment() {
@@ -58,11 +56,11 @@ int keywordLanguageFromEnvironment() {
     return kEnglish;
 }
 
-void openOutput(script::OutputFile& file, const std::string& path, std::string_view opener,
+void openOutput(output::OutputFile& file, const std::string& path, std::string_view opener,
                 std::string_view closer) {
     const Settings& s = settings();
-    script::openGeneratedFile(file, path);
-    script::writeFileHeader(file, opener, closer, s.commandImage, s.dateString);
+    output::openGeneratedFile(file, path);
+    output::writeFileHeader(file, opener, closer, s.commandImage, s.dateString);
 }
 
 // The base name of the constants file: after the last ":", "]" or ">" and
@@ -75,13 +73,14 @@ std::string constantsBaseName(const std::string& path) {
 
 void writeDriverRecords(const std::string& sourceBase) {
     const Settings& s = settings();
-    harness::writeRecord("H0 " + s.dateString);
-    harness::writeRecord("E7 " + s.target);
-    harness::writeRecord(std::string("E8 ") + kToolVersion);
-    harness::writeRecord("E9 " + s.languageName + " " + s.languageName);
-    harness::writeRecord("E6  " + baseNameUpToFirstDot(s.scriptPath));
-    harness::writeRecord("E4  " + sourceBase);
-    harness::writeRecord("E5  " + versionSuffix(sourceBase));
+    using output::Record;
+    output::writeRecord(Record::Date, {s.dateString});
+    output::writeRecord(Record::Target, {s.target});
+    output::writeRecord(Record::ToolVersion, {diag::kToolVersion});
+    output::writeRecord(Record::Languages, {s.languageName});
+    output::writeRecord(Record::ScriptBase, {baseNameUpToFirstDot(s.scriptPath)});
+    output::writeRecord(Record::SourceBase, {sourceBase});
+    output::writeRecord(Record::SourceVersion, {versionSuffix(sourceBase)});
 }
 
 std::string scanSourceVersion(const std::string& sourceBase) {
@@ -115,13 +114,13 @@ void handOverNames(const std::string& version) {
 
 // Closes every file; outputs are removed when errors were counted.
 void closeEverything() {
-    auto& o = harness::outputs();
+    auto& o = output::outputs();
     const auto failed = [] { return diag::errorCount() != 0; };
     script::closeMainScript();
     o.companion.close(failed());
     o.constants.close(failed());
     o.records.close(failed());
-    if (settings().tsfGiven) script::endTraceDescription(failed());
+    if (settings().tsfGiven) output::endTraceDescription(failed());
     o.generated.close(failed());
     if (driverState().sourceOpened) script::fileManager(script::A_FERMER_SAUV, script::F_SOURCE, {});
 }
@@ -135,7 +134,8 @@ void startUp(int argc, char** argv) {
     settings().dateString = makeDateString();
     diag::installMemoryServices();
     diag::initRibbon();
-    diag::info("STARTEXEC", kBanner);
+    diag::info("STARTEXEC", std::string(kProductName) + " " + std::string(diag::kToolTitle) + " " +
+                                std::string(diag::kToolVersion));
     if (std::getenv("VORNE_SUPPRESS_COPYRIGHT") == nullptr) diag::info("COPYRIGHT", kCopyrightNotice);
     analyseCommandLine(argc, argv);
     Settings& s = settings();
@@ -143,7 +143,7 @@ void startUp(int argc, char** argv) {
     setUpEnvironment();
     deriveFileNames(s);
     diag::openMessageFile(s.listingPath, true);
-    script::writeListingHeader(s.listingPath, s.commandImage, s.dateString);
+    output::writeListingHeader(s.listingPath, s.commandImage, s.dateString);
     if (s.analysis) analyser::startAnalyser();
 }
 
@@ -151,22 +151,24 @@ void startUp(int argc, char** argv) {
 
 Settings& settings() {
     static Settings s;
+    static const bool installed = (config::install(s), true);
+    (void)installed;
     return s;
 }
 
 void compileDriver() {
     const Settings& s = settings();
-    auto& o = harness::outputs();
+    auto& o = output::outputs();
     diag::setFatalCleanup(removeOutputsOnFatalExit);
     script::openScriptFile(s.scriptPath);
     openOutput(o.generated, s.generatedPath, kCommentOpener, kCommentCloser);
     openOutput(o.companion, s.companionPath, kCommentOpener, kCommentCloser);
     openOutput(o.records, s.recordPath, "", "");
-    harness::writeRecord("E11 0 " + absolutePath(s.scriptPath));
-    harness::writeRecord("C0 " + (s.commandText.empty() ? s.commandImage : s.commandText));
+    output::writeRecord(output::Record::ScriptFile, {"0", absolutePath(s.scriptPath)});
+    output::writeRecord(output::Record::Command, {s.commandText.empty() ? s.commandImage : s.commandText});
     if (s.constGiven) openOutput(o.constants, s.constPath, kCommentOpener, kCommentCloser);
     if (s.tsfGiven)
-        script::beginTraceDescription(s.traceDirectory + s.traceBase + "." + s.traceExtension,
+        output::beginTraceDescription(s.traceDirectory + s.traceBase + "." + s.traceExtension,
                                       s.scriptPath);
     const std::string sourceBase = s.sourceGiven ? baseNameUpToFirstDot(s.sourcePath) : std::string();
     writeDriverRecords(sourceBase);

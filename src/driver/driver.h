@@ -10,7 +10,6 @@ namespace driver {
 
 // The product name at the head of messages and command-line errors.
 inline constexpr const char* kProductName = "vorneprepro";
-inline constexpr const char* kToolVersion = "8.0.1.2.343.015";
 
 // Runs the whole compilation; ends the process with the summary's status.
 [[noreturn]] void runCompiler(int argc, char** argv);

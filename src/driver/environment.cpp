@@ -1,4 +1,4 @@
-// Environment variables, logical extensions, the target package and paths.
+// Environment variables, logical extensions and the target package.
 #include "driver/environment.h"
 
 #include "diag/diag.h"
@@ -29,6 +29,8 @@ static_assert(std::size(kLogicalExtensions) == 16);
 
 Environment& environmentState() {
     static Environment e;
+    static const bool installed = (config::install(e), true);
+    (void)installed;
     return e;
 }
 
@@ -40,16 +42,6 @@ bool readable(const std::string& path) {
 }
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-std::string currentDirectory() {
-    std::string buffer(4096, '\0');
-    while (!::getcwd(buffer.data(), buffer.size())) {
-        if (buffer.size() > (1u << 20)) return {};
-        buffer.resize(buffer.size() * 2);
-    }
-    buffer.resize(std::char_traits<char>::length(buffer.c_str()));
-    return buffer;
-}
 
 }  // namespace
 
@@ -93,45 +85,12 @@ std::string getLogicalName(const char* variable, std::string_view defaultValue) 
     return std::string(defaultValue);
 }
 
-PathParts splitPath(std::string_view path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string_view::npos) return {{}, std::string(path)};
-    return {std::string(path.substr(0, slash + 1)), std::string(path.substr(slash + 1))};
-}
-
-NameParts splitExtension(std::string_view fileName) {
-    const auto dot = fileName.rfind('.');
-    if (dot == std::string_view::npos) return {std::string(fileName), {}};
-    return {std::string(fileName.substr(0, dot)), std::string(fileName.substr(dot + 1))};
-}
-
-std::string absoluteDirectory(std::string_view directory) {
-    std::string result;
-    if (!directory.empty() && directory.front() == '/') {
-        result = directory;
-    } else {
-        while (directory.substr(0, 2) == "./") directory.remove_prefix(2);
-        result = currentDirectory() + "/" + std::string(directory);
-    }
-    if (result.empty() || result.back() != '/') result += '/';
-    return result;
-}
-
-std::string absolutePath(std::string_view path) {
-    struct stat info {};
-    if (::stat(std::string(path).c_str(), &info) != 0) return {};
-    const auto parts = splitPath(path);
-    return absoluteDirectory(parts.directory) + parts.fileName;
-}
-
 bool isDirectory(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return true;
     diag::warning("INCLTYPER", path);
     return false;
 }
-
-bool fileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
 std::string temporaryName(std::string_view suffix) {
     char stem[] = "/tmp/voXXXXXX";

@@ -2,6 +2,9 @@
 // services the other stages use to split and complete file names.
 #pragma once
 
+#include "config/settings.h"
+#include "diag/paths.h"
+
 #include <string>
 #include <string_view>
 
@@ -18,11 +21,7 @@ enum FileKind : int {
 // default extension; an unknown kind gives its number as text.
 std::string logicalExtension(int kind);
 
-struct Environment {
-    std::string targetDirectory;     // HRUTGT, else HRLTGT, else empty
-    std::string targetHeaderText;    // include operand with its double quotes
-    std::string segmentConfigPath;   // only used in sub-system mode
-};
+using config::Environment;
 
 // Target and header look-up; BADRUNTIM when the target package is missing.
 void setUpEnvironment();
@@ -31,25 +30,17 @@ const Environment& environment();
 // The variable's value, or NOLOGIDEF and the default when it is unset.
 std::string getLogicalName(const char* variable, std::string_view defaultValue);
 
-struct PathParts {
-    std::string directory;  // with its trailing "/", empty when the path has none
-    std::string fileName;
-};
-PathParts splitPath(std::string_view path);
+// The path services of the lower modules.
+using diag::absoluteDirectory;
+using diag::absolutePath;
+using diag::fileExists;
+using diag::NameParts;
+using diag::PathParts;
+using diag::splitExtension;
+using diag::splitPath;
 
-struct NameParts {
-    std::string base;
-    std::string extension;  // after the last ".", empty when there is none
-};
-NameParts splitExtension(std::string_view fileName);
-
-// A relative directory prefixed with the working directory; ends with "/".
-std::string absoluteDirectory(std::string_view directory);
-// Empty when the file cannot be examined, else its absolute directory and name.
-std::string absolutePath(std::string_view path);
 // True for an existing directory; otherwise INCLTYPER and false.
 bool isDirectory(const std::string& path);
-bool fileExists(const std::string& path);
 // A unique name from the system's temporary-name service with suffix appended.
 std::string temporaryName(std::string_view suffix);
 // The standard random generator, seeded once with the current time.

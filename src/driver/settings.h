@@ -1,111 +1,21 @@
-// Settings: what command-line analysis fills and the file-name derivation
-// completes; read by every later stage of the run.
+// The settings of this run as the driver fills them: command-line analysis,
+// the file-name derivation and the environment write them here, and every
+// other module reads them through config::settings().
 #pragma once
 
-#include <array>
-#include <string>
-#include <vector>
+#include "config/settings.h"
 
 namespace driver {
 
-// Language indexes of the language table; a run always has index 6.
-enum LanguageIndex : int {
-    kAda = 0, kPascal = 1, kPlm = 2, kC = 3, kAsm = 4, kAutan = 5, kCpp = 6, kModula2 = 7
-};
+using config::SelectionList;
+using config::Settings;
+using values::LanguageIndex;
+using values::KeywordLanguage;
+using enum values::LanguageIndex;
+using enum values::KeywordLanguage;
+using enum config::Restriction;
 
-// Keyword languages.
-enum KeywordLanguage : int { kFrench = 0, kFrenchAlternate = 1, kEnglish = 2 };
-
-// Flag positions of the RESTRICTION option.
-enum Restriction : int {
-    kNoExcep = 0, kNoImage = 1, kKr = 2, kAnsi = 3, kNoSqlSav = 4, kSepar = 5, kNoAlloc = 6,
-    kNoPos = 7, kAda83 = 8, kRestrictionCount = 9
-};
-
-// One of the six selection lists of the command line, values upper-cased.
-struct SelectionList {
-    bool given = false;
-    std::vector<std::string> names;
-};
-
-struct Settings {
-    // Positional arguments.
-    std::string scriptPath;
-    std::string generatedPath;
-    std::string rioDirectory;
-
-    // Language row.
-    std::string languageName;
-    int languageIndex = kCpp;
-    int secondaryLanguage = 5;
-    int subLanguage = 0;
-    int analysisLanguage = kCpp;
-    bool analysis = true;  // declaration analysis on (no -NOANALYZE)
-    bool databaseAccess = false;
-
-    std::string version;
-    std::string target;
-    std::string className = "VORNE";
-    std::string commandText;  // -COMMAND
-    std::string sourcePath;   // -SOURCE
-    bool sourceGiven = false;
-    std::string strver;       // -STRVER
-    bool constGiven = false;
-    std::string constPath;
-    bool tsfGiven = false;
-    std::string tsfPath;
-    std::string glentoLogPath;
-    std::string rioName;
-    std::string dataFile;
-
-    bool noSimulation = false;
-    bool noEdit = false;
-    bool noPath = false;
-    bool withSeparate = false;
-    bool subSystem = false;
-    bool fast = true;
-    bool compress = false;
-    bool expand = false;
-    bool learn = false;
-
-    std::string stdDefineFile;
-    std::string renameFile;
-    std::string symbtabFile;
-    std::string adalinkFile;
-    std::string standardFile;
-
-    SelectionList services;  // -SERVICE and -OPERATION
-    SelectionList tests;
-    SelectionList families;
-    SelectionList exServices;  // -EXSERVICE and -EXOPERATION
-    SelectionList exTests;
-    SelectionList exFamilies;
-    std::vector<std::string> includeDirectories;  // -INCL, existing directories only
-    std::vector<std::string> definitions;         // -DEFINE
-    std::array<bool, kRestrictionCount> restrictions{};
-    int syscomp = 0;
-    bool syscompGiven = false;
-    std::array<bool, 10> traceLevels{};
-
-    std::string commandImage;  // the normalised command line
-    std::string dateString;    // ctime layout without the newline
-    int keywordLanguage = kEnglish;
-
-    // Derived file names (see deriveFileNames).
-    std::string scriptDirectory, scriptBase, scriptExtension;
-    std::string generatedDirectory, generatedBase, generatedExtension;
-    std::string rioPath;
-    std::string recordPath;     // G.tdc
-    std::string companionPath;  // G.icc
-    std::string segmentPath;
-    std::string listingPath;    // S.lis
-    std::string traceDirectory, traceBase, traceExtension;
-
-    bool restricted(Restriction r) const { return restrictions[r]; }
-    bool traceLevel(int level) const { return level >= 0 && level < 10 && traceLevels[level]; }
-};
-
-// The settings of this run; filled once at start-up.
+// The settings of this run, installed as config::settings() at the first use.
 Settings& settings();
 
 }  // namespace driver

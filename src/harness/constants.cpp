@@ -3,13 +3,11 @@
 // script's expression language and written in the constants block before the
 // first service.
 #include "analyser/analyser.h"
+#include "config/settings.h"
 #include "diag/diag.h"
 #include "diag/strings.h"
-#include "driver/settings.h"
-#include "harness/generation.h"
+#include "harness/harness.h"
 #include "harness/harness_internal.h"
-#include "harness/otherstatements.h"
-#include "harness/output.h"
 #include "values/expressions.h"
 
 #include <vector>
@@ -24,9 +22,8 @@ struct ConstantText {
 };
 
 std::string_view missingPart(bool name) {
-    const bool french = detail::frenchKeywords();
-    if (name) return french ? "NOM constante" : "Constant NAME";
-    return french ? "VALEUR constante" : "Constant VALUE";
+    if (name) return output::inKeywordLanguage("NOM constante", "Constant NAME");
+    return output::inKeywordLanguage("VALEUR constante", "Constant VALUE");
 }
 
 void reportLine(const std::string& text) { diag::info("LIGNERRON", "CONST " + text); }
@@ -74,7 +71,7 @@ std::vector<std::string> listItems(std::string_view inner) {
 
 // A list constant becomes the brace-enclosed list of its folded items.
 values::Value evaluateList(std::string_view value) {
-    const auto dialect = values::currentDialect();
+    const auto dialect = output::dialect();
     std::string text = "{";
     for (const auto& item : listItems(value.substr(1, value.size() - 2))) {
         if (item.empty()) {
@@ -91,18 +88,18 @@ values::Value evaluateList(std::string_view value) {
 
 values::Value evaluateConstant(const std::string& value) {
     if (value.size() >= 2 && value.front() == '[' && value.back() == ']') return evaluateList(value);
-    return values::evaluate(value, values::currentDialect());
+    return values::evaluate(value, output::dialect());
 }
 
-void defineForAnalysis(const script::Statement& statement, const ConstantText& constant) {
-    auto& constantsFile = outputs().constants;
+void defineForAnalysis(const Statement& statement, const ConstantText& constant) {
+    auto& constantsFile = output::outputs().constants;
     if (constantsFile.isOpen()) constantsFile.writeLine(statement.text);
     const std::string line = "#define " + constant.name + " " + constant.value;
     analyser::analyseNativeCode(line, diag::currentFile(), diag::currentLine());
-    emitCurrent(line);
+    output::emitCurrent(line);
 }
 
-void enterInTable(const script::Statement& statement, const ConstantText& constant) {
+void enterInTable(const Statement& statement, const ConstantText& constant) {
     const values::Value value = evaluateConstant(constant.value);
     if (value.failed()) return;
     if (!values::addConstant(constant.name, value)) {
@@ -113,16 +110,16 @@ void enterInTable(const script::Statement& statement, const ConstantText& consta
 
 }  // namespace
 
-void handleConst(const script::Statement& statement) {
+void handleConst(const Statement& statement) {
     detail::ensureBegin();
     if (detail::state().blocks.constantsEmitted) {
         diag::error("FORWCONST", statement.rest);
         return;
     }
-    if (!generationActive()) return;
+    if (!output::generationActive()) return;
     ConstantText constant;
     if (!splitConstant(statement.rest, constant)) return;
-    if (driver::settings().analysis) defineForAnalysis(statement, constant);
+    if (config::settings().analysis) defineForAnalysis(statement, constant);
     else enterInTable(statement, constant);
 }
 

@@ -2,10 +2,8 @@
 // guards and its expected exception.
 #include "diag/diag.h"
 #include "diag/strings.h"
-#include "harness/generation.h"
+#include "harness/harness.h"
 #include "harness/harness_internal.h"
-#include "harness/output.h"
-#include "harness/structure.h"
 #include "harness/templates.h"
 
 namespace harness {
@@ -16,51 +14,45 @@ namespace {
 
 // service_test_element, the suffix of the element's exception names.
 std::string exceptionSuffix() {
-    const Current& c = state().current;
-    return std::to_string(c.serviceNumber) + "_" + std::to_string(c.testNumber) + "_" +
-           std::to_string(c.elementNumber);
+    const Generation& g = generation();
+    return std::to_string(g.serviceNumber) + "_" + std::to_string(g.testNumber) + "_" +
+           std::to_string(g.elementNumber);
 }
 
 void enterElement() {
-    Current& c = state().current;
-    ++c.elementNumber;
-    c.level = 3;
-    c.exceptionText.clear();
-    c.elementHasContent = false;
+    Generation& g = generation();
+    ++g.elementNumber;
+    g.level = 3;
+    g.elementHasContent = false;
+    state().current.exceptionText.clear();
     state().blocks.inElement = state().blocks.elementSeen = true;
 }
 
 void openElementSections() {
-    Current& c = state().current;
-    state().sections.call.clear();
-    state().sections.check.clear();
-    c.elementSectionsOpen = true;
+    output::openElementSections();
     writeSection(Section::Current, "");
     declarePending();
-    writePositionRecord("E14");
-    writeNumberedRecord('B', std::to_string(c.elementNumber));
+    writePositionRecord(Record::ElementPosition);
+    writeNumberedRecord(Record::Element, std::to_string(generation().elementNumber));
     emitTemplate(templates::kElementOpening, {exceptionSuffix()});
 }
 
 // The member, construction and destruction of the expected exception object.
 void declareExceptionObject(const std::string& type, const std::string& suffix) {
-    Lists& lists = state().lists;
+    Generation& g = generation();
     const std::string& text = state().current.exceptionText;
-    lists.classMembers.push_back(fillPlaceholders(templates::kExceptionMember, {type, suffix}));
-    lists.constructorLines.push_back(fillPlaceholders(templates::kExceptionConstruction, {type, suffix, text}));
-    lists.destructorLines.push_back(fillPlaceholders(templates::kExceptionDestruction, {type, suffix}));
+    g.classMembers.push_back(fillPlaceholders(templates::kExceptionMember, {type, suffix}));
+    g.constructorLines.push_back(fillPlaceholders(templates::kExceptionConstruction, {type, suffix, text}));
+    g.destructorLines.push_back(fillPlaceholders(templates::kExceptionDestruction, {type, suffix}));
 }
 
 // E2, then the call and check sections join the test body.
 void closeElementSections() {
-    Current& c = state().current;
-    const std::string& text = c.exceptionText;
+    const std::string& text = state().current.exceptionText;
     const std::string type = diag::trim(std::string_view(text).substr(0, text.find('(')));
     if (!text.empty() && !noExcep()) declareExceptionObject(type, exceptionSuffix());
     emitTemplate(templates::kElementClosing, {type}, text.empty() ? kNoException : kWithException);
-    c.elementSectionsOpen = false;
-    copySection(state().sections.call, Section::Init);
-    copySection(state().sections.check, Section::Init);
+    output::closeElementSections();
 }
 
 }  // namespace
@@ -81,18 +73,18 @@ void startElement() {
         c.familyMissingReported = true;
     }
     enterElement();
-    if (generationActive()) openElementSections();
+    if (output::generationActive()) openElementSections();
 }
 
 void closeElement() {
-    Current& c = state().current;
+    Generation& g = generation();
     closeDefinitionBlocks();
-    if (!c.exceptionText.empty()) c.elementHasContent = true;
-    if (c.elementHasContent) state().blocks.testHasVariables = true;
-    else if (!state().blocks.sequenceOn) diag::warning("ELMT_VIDE", std::to_string(c.elementNumber));
-    c.level = 2;
+    if (!state().current.exceptionText.empty()) g.elementHasContent = true;
+    if (g.elementHasContent) state().blocks.testHasVariables = true;
+    else if (!state().blocks.sequenceOn) diag::warning("ELMT_VIDE", std::to_string(g.elementNumber));
+    g.level = 2;
     state().blocks.inElement = false;
-    if (c.elementSectionsOpen) closeElementSections();
+    if (output::elementSectionsOpen()) closeElementSections();
 }
 
 }  // namespace detail
@@ -100,10 +92,10 @@ void closeElement() {
 using detail::state;
 
 // ELEMENT
-void handleElement(const script::Statement&) { detail::startElement(); }
+void handleElement(const Statement&) { detail::startElement(); }
 
 // END ELEMENT
-void handleEndElement(const script::Statement&) {
+void handleEndElement(const Statement&) {
     detail::closeDefinitionBlocks();
     if (state().blocks.inElement) {
         detail::closeElement();

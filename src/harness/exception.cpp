@@ -1,15 +1,13 @@
 // EXCEPTION: the exception an element expects its call to raise.
 #include "diag/diag.h"
 #include "diag/strings.h"
-#include "harness/generation.h"
+#include "harness/harness.h"
 #include "harness/harness_internal.h"
-#include "harness/otherstatements.h"
-#include "harness/structure.h"
 
 namespace harness {
 
-void handleException(const script::Statement& statement) {
-    if (!generationActive()) return;
+void handleException(const Statement& statement) {
+    if (!output::generationActive()) return;
     if (!detail::state().blocks.inElement) {
         detail::reportMissing(detail::Keyword::Element);
         return;
@@ -21,7 +19,7 @@ void handleException(const script::Statement& statement) {
         return;
     }
     exceptionText = text;
-    markElementHasContent();
+    output::markElementHasContent();
 }
 
 }  // namespace harness

@@ -2,17 +2,42 @@
 // outside src/harness includes this header (the unit tests excepted).
 #pragma once
 
-#include "harness/generation.h"
+#include "harness/harness.h"
+#include "output/output.h"
 
-#include <array>
-#include <initializer_list>
-#include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace harness::detail {
+
+// The output layer's writers, sections and generation state, as the files of
+// the harness name them.
+using output::Generation;
+using output::generation;
+using output::Record;
+using output::Section;
+using output::TemplateLine;
+using output::emitTemplate;
+using output::fillPlaceholders;
+using output::noEdit;
+using output::noExcep;
+using output::stringLiteralBody;
+using output::writeDeclarationRecord;
+using output::writeNumberedRecord;
+using output::writePositionRecord;
+using output::writeRecord;
+using output::writeSection;
+using output::kExcep;
+using output::kEdit;
+using output::kNoEdit;
+using output::kWithException;
+using output::kNoException;
+using output::kSimulFlag;
+using output::kServiceFlag;
+using output::kTestFlag;
+using output::kFamilyFlag;
+using output::kIfFlag;
 
 inline constexpr std::string_view kImplicitService = "INCONNUE";
 inline constexpr std::string_view kImplicitTest = "INCONNU";
@@ -60,15 +85,11 @@ enum class Owner { Service, Test, Family };
 
 struct PendingText {
     Owner owner;
-    char tag;  // 'C' comment, 'Q' requirement
+    Record record;  // Comment or Requirement
     std::string text;
 };
 
 // ---- The state of one compilation -------------------------------------------
-
-enum Suppression : int {
-    kSimulFlag = 0, kServiceFlag = 1, kTestFlag = 2, kFamilyFlag = 3, kIfFlag = 4, kVariableFlag = 5
-};
 
 struct Blocks {
     bool beginSeen = false;
@@ -110,23 +131,14 @@ struct LoopCount {
     long long value = 0;
 };
 
+// What the structure statements keep besides the position they publish in
+// output::generation().
 struct Current {
-    std::string serviceName;      // upper-cased, cut and made unique
-    std::string serviceFullName;  // upper-cased, before the cut
-    std::string testName;
     std::string familyText = std::string(kImplicitService);
-    int serviceNumber = 0;
-    int testNumber = 0;
-    int elementNumber = 0;
-    int structureNumber = 1;
-    int level = 0;
     int testLoopCounter = 0;
     bool serviceHadTest = false;
     bool procedureOpened = false;      // service function head written
-    bool testAssembled = false;        // init and closing sections open
-    bool elementSectionsOpen = false;  // call and check sections open
     bool familyMissingReported = false;
-    bool elementHasContent = false;    // variables, exception or list check
     bool loopGiven = false;
     std::string loopText;
     LoopCount loop;
@@ -141,104 +153,23 @@ struct Lists {
     NameList declaredTestsOfProgram;
     NameList executedServices;
     std::vector<std::string> serviceProcedures;
-    std::vector<std::string> classMembers;
-    std::vector<std::string> constructorLines;
-    std::vector<std::string> destructorLines;
     std::vector<PendingText> pending;
-    int highestCounterJ = 0;
-    int highestCounterI = 0;
-};
-
-// The sections assembled in memory; the main stream and the class section are
-// the generated and companion files themselves.
-struct Sections {
-    std::string init;
-    std::string closing;
-    std::string call;
-    std::string check;
-    std::string initializationCode;
-    std::string terminationCode;
 };
 
 struct HarnessState {
     GenerationNames names;
     std::string className;
-    std::array<bool, 6> suppression{};
     Blocks blocks;
     PendingDeclarations pending;
     Current current;
     Lists lists;
-    Sections sections;
     SelectionLists selection;
 };
 
 HarnessState& state();
 
-// Options read by the generation.
-bool noExcep();
-bool noEdit();
-bool frenchKeywords();
+// ---- Pending comments and requirements (records.cpp) --------------------------
 
-// ---- Sections and templates (sections.cpp) ----------------------------------
-
-enum class Section {
-    Main,        // the generated file
-    Current,     // call section, init section or main stream, see currentSection
-    Init,        // init section; the main stream while no test is assembled
-    MainInTest,  // main stream, only while a test is assembled
-    Closing,     // test closing section
-    Call,        // call section
-    Check,       // check section; the init section while no element is open
-    InitializationCode,
-    TerminationCode,
-};
-
-// Writes one line to a section, whatever the suppression flags; lines to the
-// init section, to the main stream from a test and to the check section are
-// folded at 80 columns.
-void writeSection(Section section, std::string_view line);
-
-// Appends a whole section to the end of another (Main, Init).
-void copySection(std::string& from, Section to);
-
-// The pieces of a line folded at 80 columns after one of " ,;()", never
-// inside a literal, a "//" comment or a preprocessor line.
-std::vector<std::string> foldLine(std::string_view line);
-
-// Conditions a template line may require.
-enum LineCondition : unsigned {
-    kExcep = 1u << 0,          // (E): not under NOEXCEP
-    kEdit = 1u << 1,           // (N): not under -NOEDIT
-    kNoEdit = 1u << 2,         // only under -NOEDIT
-    kWithException = 1u << 3,  // only for an element with an EXCEPTION text
-    kNoException = 1u << 4,    // only for an element without one
-};
-
-struct TemplateLine {
-    Section section;
-    unsigned conditions;
-    std::string_view text;  // "%1" ... "%9" stand for the arguments
-};
-
-// Writes the lines whose conditions hold; extra adds kWithException or
-// kNoException to the option conditions.
-void emitTemplate(std::span<const TemplateLine> lines, std::initializer_list<std::string_view> args,
-                  unsigned extra = 0);
-
-// The text with "%1" ... "%9" replaced in one pass.
-std::string fillPlaceholders(std::string_view text, std::initializer_list<std::string_view> args);
-
-// The body of a C++ string literal holding text.
-std::string stringLiteralBody(std::string_view text);
-
-// ---- Records (records.cpp) ----------------------------------------------------
-
-// "E17 file line" and the like: the position of the current statement.
-void writePositionRecord(std::string_view tag);
-// A lettered record with the structure number, which then advances.
-void writeNumberedRecord(char tag, std::string_view text);
-// "O" and "T": the number is not advanced under -NOEDIT. Returns the number.
-int writeDeclarationRecord(char tag, std::string_view text);
 // Writes the pending texts of the owner (dropped under -NOEDIT when asked).
 void flushPending(Owner owner, bool dropUnderNoEdit);
 void dropPending(Owner owner);

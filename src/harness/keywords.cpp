@@ -1,7 +1,6 @@
 // Keywords as the diagnostics of the structure statements name them, in the
-// keyword language of the script, and the options read by the generation.
+// keyword language of the script.
 #include "diag/diag.h"
-#include "driver/settings.h"
 #include "harness/harness_internal.h"
 
 namespace harness::detail {
@@ -47,13 +46,9 @@ static_assert(inKeywordOrder(), "kKeywordTexts is indexed by Keyword");
 
 }  // namespace
 
-bool noExcep() { return driver::settings().restricted(driver::kNoExcep); }
-bool noEdit() { return driver::settings().noEdit; }
-bool frenchKeywords() { return driver::settings().keywordLanguage != driver::kEnglish; }
-
 std::string_view keywordText(Keyword keyword) {
     const KeywordTexts& texts = kKeywordTexts[static_cast<std::size_t>(keyword)];
-    return frenchKeywords() ? texts.french : texts.english;
+    return output::inKeywordLanguage(texts.french, texts.english);
 }
 
 void reportMissing(Keyword keyword) { diag::error("MOTCLEABS", keywordText(keyword)); }

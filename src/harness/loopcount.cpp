@@ -3,7 +3,7 @@
 // analyser gives counts their type and value, a decimal integer is a
 // constant, a real, character or string literal is not an integer, and any
 // other text is an integer known only at run time.
-#include "driver/settings.h"
+#include "config/settings.h"
 #include "harness/harness_internal.h"
 #include "values/expressions.h"
 
@@ -41,7 +41,7 @@ LoopCount countOfText(std::string_view text) {
 // A count folded by the script's expression language.
 LoopCount countOfScriptExpression(std::string_view text) {
     LoopCount count;
-    const values::Value value = values::evaluate(text);
+    const values::Value value = values::evaluate(text, output::dialect());
     switch (value.kind) {
     case values::ValueKind::Error:
         count.failed = true;
@@ -67,7 +67,7 @@ LoopCount countOfScriptExpression(std::string_view text) {
 }  // namespace
 
 LoopCount evaluateLoopCount(std::string_view text) {
-    return driver::settings().analysis ? countOfText(text) : countOfScriptExpression(text);
+    return config::settings().analysis ? countOfText(text) : countOfScriptExpression(text);
 }
 
 }  // namespace harness::detail

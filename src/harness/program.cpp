@@ -1,14 +1,11 @@
 // The program level: HEADER, BEGIN, the INITIALIZATION and TERMINATION
 // blocks, SEQUENCE, and the blocks every structure statement closes.
 #include "analyser/analyser.h"
+#include "config/settings.h"
 #include "diag/diag.h"
 #include "diag/strings.h"
-#include "driver/environment.h"
-#include "driver/settings.h"
-#include "harness/generation.h"
+#include "harness/harness.h"
 #include "harness/harness_internal.h"
-#include "harness/output.h"
-#include "harness/structure.h"
 #include "harness/templates.h"
 
 #include <cstdlib>
@@ -69,8 +66,10 @@ void writeHeaderRecords(const HeaderFields& f) {
                                    ? f.module + " , " + f.version + " , " + f.fourth
                                    : f.module + " , " + f.version + " , " + f.third + " , " + f.fourth;
     const std::string version = handedOver.empty() ? f.version : handedOver;
-    for (std::string_view record : templates::kHeaderRecords)
-        writeRecord(fillPlaceholders(record, {f.module, version, f.fourth, joined}));
+    writeRecord(Record::Module, {f.module});
+    writeRecord(Record::Version, {version});
+    writeRecord(Record::HeaderFourth, {f.fourth});
+    writeRecord(Record::HeaderText, {joined});
 }
 
 void checkVersion(const std::string& field) {
@@ -78,15 +77,15 @@ void checkVersion(const std::string& field) {
     const std::string written = diag::trim(field);
     if (handedOver.empty() || written.empty() || handedOver == written) return;
     diag::warning("MISMNUVER",
-                  (frenchKeywords() ? "Source : " : "Origin : ") + handedOver + " / PTU : " + written);
+                  std::string(output::inKeywordLanguage("Source : ", "Origin : ")) + handedOver + " / PTU : " + written);
 }
 
 // The run-time header and the call-order table are known to the analyser
 // before the first declaration of the script.
 void declareRunTimeToAnalyser() {
-    if (!driver::settings().analysis) return;
+    if (!config::settings().analysis) return;
     const std::string& file = diag::currentFile();
-    analyser::analyseNativeCode("#include " + driver::environment().targetHeaderText, file,
+    analyser::analyseNativeCode("#include " + config::environment().targetHeaderText, file,
                                 diag::currentLine());
     analyser::analyseNativeCode(std::string(kCallOrderDeclarations), file, diag::currentLine());
 }
@@ -123,7 +122,7 @@ void runBegin() {
     if (!b.headerSeen) diag::error("ENTETEERR");
     closeDefinitionBlocks();
     emitTemplate(templates::kPrologue,
-                 {state().names.programName, driver::environment().targetHeaderText});
+                 {state().names.programName, config::environment().targetHeaderText});
     declareRunTimeToAnalyser();
 }
 
@@ -149,7 +148,7 @@ void closeCodeBlocks() {
 using detail::state;
 
 // HEADER module, version [, third] [, fourth]
-void handleHeader(const script::Statement& statement) {
+void handleHeader(const Statement& statement) {
     if (state().blocks.headerSeen) {
         diag::warning("MOTDOUBLE", detail::keywordText(detail::Keyword::Header));
         return;
@@ -165,7 +164,7 @@ void handleHeader(const script::Statement& statement) {
 }
 
 // BEGIN
-void handleBegin(const script::Statement&) {
+void handleBegin(const Statement&) {
     if (state().blocks.beginSeen) {
         diag::warning("MOTDOUBLE", detail::keywordText(detail::Keyword::Begin));
         return;
@@ -174,29 +173,29 @@ void handleBegin(const script::Statement&) {
 }
 
 // INITIALIZATION
-void handleInitialization(const script::Statement&) {
+void handleInitialization(const Statement&) {
     detail::openCodeBlock(&detail::Blocks::inInitialization);
 }
 
 // END INITIALIZATION
-void handleEndInitialization(const script::Statement&) {
+void handleEndInitialization(const Statement&) {
     detail::closeCodeBlock(&detail::Blocks::inInitialization, detail::Keyword::EndInitialization);
 }
 
 // TERMINATION
-void handleTermination(const script::Statement&) {
+void handleTermination(const Statement&) {
     detail::openCodeBlock(&detail::Blocks::inTermination);
 }
 
 // END TERMINATION
-void handleEndTermination(const script::Statement&) {
+void handleEndTermination(const Statement&) {
     detail::closeCodeBlock(&detail::Blocks::inTermination, detail::Keyword::EndTermination);
 }
 
 // SEQUENCE
-void handleSequence(const script::Statement&) { state().blocks.sequenceOn = true; }
+void handleSequence(const Statement&) { state().blocks.sequenceOn = true; }
 
 // END SEQUENCE
-void handleEndSequence(const script::Statement&) { state().blocks.sequenceOn = false; }
+void handleEndSequence(const Statement&) { state().blocks.sequenceOn = false; }
 
 }  // namespace harness

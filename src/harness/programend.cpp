@@ -1,12 +1,10 @@
 // The end of the program: what is still open is closed, then main, the
 // harness class and the closing diagnostics.
 #include "analyser/analyser.h"
+#include "config/settings.h"
 #include "diag/diag.h"
-#include "driver/environment.h"
-#include "driver/settings.h"
-#include "harness/generation.h"
+#include "harness/harness.h"
 #include "harness/harness_internal.h"
-#include "harness/output.h"
 #include "harness/templates.h"
 
 namespace harness {
@@ -16,7 +14,7 @@ namespace detail {
 namespace {
 
 void writeClass(std::string_view text, std::initializer_list<std::string_view> args) {
-    outputs().companion.writeLine(fillPlaceholders(text, args));
+    output::outputs().companion.writeLine(fillPlaceholders(text, args));
 }
 
 // A closing keyword the script left out: reported, then the block ends.
@@ -32,18 +30,18 @@ void closeWhatIsOpen() {
     }
     closeAtEnd(b.openIfs > 0, Keyword::EndIf);
     b.openIfs = 0;
-    state().suppression[kIfFlag] = false;
+    generation().suppression[kIfFlag] = false;
     closeCodeBlocks();
     closeAtEnd(b.inSimul, Keyword::EndSimul);
     b.inSimul = b.elseSimulSeen = false;
-    state().suppression[kSimulFlag] = false;
+    generation().suppression[kSimulFlag] = false;
 }
 
 void writeLoopCounterMembers() {
-    const Lists& lists = state().lists;
-    for (int n = 1; n <= lists.highestCounterJ; ++n)
+    const Generation& g = generation();
+    for (int n = 1; n <= g.highestCounterJ; ++n)
         writeClass(templates::kLoopCounterMember, {"J", std::to_string(n)});
-    for (int n = 1; n <= lists.highestCounterI; ++n)
+    for (int n = 1; n <= g.highestCounterI; ++n)
         writeClass(templates::kLoopCounterMember, {"I", std::to_string(n)});
 }
 
@@ -56,14 +54,14 @@ void writeMemberBlock(std::string_view head, const std::vector<std::string>& lin
 // The members of the class, then one call in main and one member function
 // per service procedure.
 void writeClassBody() {
-    const Lists& lists = state().lists;
+    const Generation& g = generation();
     writeLoopCounterMembers();
-    for (const std::string& member : lists.classMembers) writeClass("    %1", {member});
+    for (const std::string& member : g.classMembers) writeClass("    %1", {member});
     if (!noExcep()) {
-        writeMemberBlock(templates::kConstructorHead, lists.constructorLines);
-        writeMemberBlock(templates::kDestructorHead, lists.destructorLines);
+        writeMemberBlock(templates::kConstructorHead, g.constructorLines);
+        writeMemberBlock(templates::kDestructorHead, g.destructorLines);
     }
-    for (const std::string& service : lists.serviceProcedures) {
+    for (const std::string& service : state().lists.serviceProcedures) {
         emitTemplate(templates::kServiceCall, {service});
         writeClass(templates::kServiceMember, {service});
     }
@@ -85,18 +83,18 @@ void generateProgramEnd() {
     detail::closeWhatIsOpen();
     if (!state().blocks.beginSeen)
         detail::emitTemplate(t::kPrologue, {state().names.programName,
-                                            driver::environment().targetHeaderText});
+                                            config::environment().targetHeaderText});
     const std::string& program = state().names.programName;
     const std::string rio = detail::stringLiteralBody(state().names.rioPath);
     detail::emitTemplate(t::kMainOpening, {program, rio});
     for (std::string_view line : t::kClassHead) detail::writeClass(line, {state().className});
-    detail::copySection(state().sections.initializationCode, detail::Section::Main);
+    output::flushInitializationCode();
     if (state().lists.allServices.empty()) diag::error("PROG_VIDE");
     else detail::writeClassBody();
-    detail::copySection(state().sections.terminationCode, detail::Section::Main);
+    output::flushTerminationCode();
     for (std::string_view line : t::kClassTail) detail::writeClass(line, {state().className});
     detail::emitTemplate(t::kMainClosing, {program, rio});
-    if (driver::settings().analysis) analyser::endAnalyser();
+    if (config::settings().analysis) analyser::endAnalyser();
     detail::emitTemplate(t::kTracesFile, {rio});
     detail::reportProgramDiagnostics();
 }

@@ -1,11 +1,8 @@
 // The test structure records of the structure statements, the pending
 // comments and requirements, and the COMMENT and REQUIREMENT statements.
-#include "diag/diag.h"
-#include "harness/generation.h"
+#include "harness/harness.h"
+
 #include "harness/harness_internal.h"
-#include "harness/output.h"
-#include "harness/structure.h"
-#include "script/filestack.h"
 
 #include <algorithm>
 
@@ -26,40 +23,24 @@ bool pendingOwner(bool requirement, Owner& owner) {
     return true;
 }
 
-void attach(char tag, std::string_view text) {
-    if (!generationActive()) return;
+void attach(Record record, std::string_view text) {
+    if (!output::generationActive()) return;
     Owner owner;
-    if (pendingOwner(tag == 'Q', owner)) {
-        state().lists.pending.push_back({owner, tag, std::string(text)});
+    if (pendingOwner(record == Record::Requirement, owner)) {
+        state().lists.pending.push_back({owner, record, std::string(text)});
         return;
     }
     const Current& c = state().current;
     const bool attachedHere = state().blocks.inTest || (state().blocks.inService && !c.serviceHadTest);
-    writeNumberedRecord(tag == 'C' && !attachedHere ? 'X' : tag, text);
+    writeNumberedRecord(record == Record::Comment && !attachedHere ? Record::DetachedComment : record, text);
 }
 
 }  // namespace
 
-void writePositionRecord(std::string_view tag) {
-    writeRecord(std::string(tag) + " " + std::to_string(script::currentFileNumber()) + " " +
-                std::to_string(diag::currentLine()));
-}
-
-void writeNumberedRecord(char tag, std::string_view text) {
-    const int number = takeStructureNumber();
-    writeRecord(std::string(1, tag) + std::to_string(number) + " " + std::string(text));
-}
-
-int writeDeclarationRecord(char tag, std::string_view text) {
-    const int number = noEdit() ? structureNumber() : takeStructureNumber();
-    writeRecord(std::string(1, tag) + std::to_string(number) + " " + std::string(text));
-    return number;
-}
-
 void flushPending(Owner owner, bool dropUnderNoEdit) {
     if (!(dropUnderNoEdit && noEdit()))
         for (const PendingText& p : state().lists.pending)
-            if (p.owner == owner) writeNumberedRecord(p.tag, p.text);
+            if (p.owner == owner) writeNumberedRecord(p.record, p.text);
     dropPending(owner);
 }
 
@@ -71,9 +52,11 @@ void dropPending(Owner owner) {
 }  // namespace detail
 
 // COMMENT text
-void handleComment(const script::Statement& statement) { detail::attach('C', statement.rest); }
+void handleComment(const Statement& statement) { detail::attach(output::Record::Comment, statement.rest); }
 
 // REQUIREMENT text
-void handleRequirement(const script::Statement& statement) { detail::attach('Q', statement.rest); }
+void handleRequirement(const Statement& statement) {
+    detail::attach(output::Record::Requirement, statement.rest);
+}
 
 }  // namespace harness

@@ -1,7 +1,7 @@
 // Selection of services, tests and families by the six command-line lists,
 // and the reports of the names that selected nothing.
+#include "config/settings.h"
 #include "diag/diag.h"
-#include "driver/settings.h"
 #include "harness/harness_internal.h"
 
 #include <algorithm>
@@ -10,7 +10,7 @@ namespace harness::detail {
 
 namespace {
 
-void load(Selection& selection, const driver::SelectionList& given) {
+void load(Selection& selection, const config::SelectionList& given) {
     selection.given = given.given;
     for (const std::string& name : given.names) selection.list.add(name);
 }
@@ -84,7 +84,7 @@ std::vector<std::string> NameList::unusedNames() const {
 }
 
 void loadSelection() {
-    const driver::Settings& s = driver::settings();
+    const config::Settings& s = config::settings();
     SelectionLists& l = state().selection;
     load(l.services, s.services);
     load(l.tests, s.tests);

@@ -1,14 +1,11 @@
 // SERVICE and END SERVICE: service names, the service function of the
 // harness class and the service declaration.
+#include "config/settings.h"
 #include "diag/diag.h"
 #include "diag/strings.h"
-#include "driver/settings.h"
-#include "harness/generation.h"
+#include "harness/harness.h"
 #include "harness/harness_internal.h"
-#include "harness/output.h"
-#include "harness/structure.h"
 #include "harness/templates.h"
-#include "script/sidefiles.h"
 #include "values/expressions.h"
 
 namespace harness {
@@ -67,13 +64,13 @@ std::string uniqueServiceName(const std::string& name, bool cut, bool implicit) 
 
 void emitConstantsBlock() {
     namespace t = templates;
-    auto& constantsFile = outputs().constants;
+    auto& constantsFile = output::outputs().constants;
     const auto emit = [&constantsFile](const std::string& line) {
         writeSection(Section::Main, line);
         if (constantsFile.isOpen()) constantsFile.writeLine(line);
     };
     emit(std::string(t::kConstantsHead));
-    const auto dialect = values::currentDialect();
+    const auto dialect = output::dialect();
     for (const auto& constant : values::constants())
         emit(fillPlaceholders(t::kConstantLine, {constant.name, values::sourceText(constant.value, dialect)}));
     emit(std::string(values::constants().empty() ? t::kNoConstants : t::kConstantsEnd));
@@ -83,18 +80,19 @@ void emitConstantsBlock() {
 // before the harness class, whose members may be built with them.
 void emitProgramDeclarations() {
     Blocks& b = state().blocks;
-    if (!b.constantsEmitted && !driver::settings().analysis) emitConstantsBlock();
+    if (!b.constantsEmitted && !config::settings().analysis) emitConstantsBlock();
     if (!b.classFileIncluded) emitTemplate(templates::kCompanionInclude, {state().names.companionPath});
     b.classFileIncluded = b.constantsEmitted = true;
 }
 
 void enterService(std::string name, std::string fullName) {
     Current& c = state().current;
-    c.serviceName = std::move(name);
-    c.serviceFullName = std::move(fullName);
-    ++c.serviceNumber;
-    c.testNumber = 0;
-    c.level = 1;
+    Generation& g = generation();
+    g.serviceName = std::move(name);
+    g.serviceFullName = std::move(fullName);
+    ++g.serviceNumber;
+    g.testNumber = 0;
+    g.level = 1;
     c.serviceHadTest = false;
     c.procedureOpened = false;
     state().blocks.inService = true;
@@ -103,30 +101,30 @@ void enterService(std::string name, std::string fullName) {
 }
 
 void leaveService() {
-    Current& c = state().current;
-    c.level = 0;
-    c.serviceName.clear();
-    c.serviceFullName.clear();
-    c.procedureOpened = false;
+    Generation& g = generation();
+    g.level = 0;
+    g.serviceName.clear();
+    g.serviceFullName.clear();
+    state().current.procedureOpened = false;
     state().blocks.inService = false;
     state().pending.service = state().pending.firstTestOfService = false;
     state().lists.testsOfService.clear();
     state().lists.declaredTestsOfService.clear();
-    state().suppression[kServiceFlag] = false;
+    g.suppression[kServiceFlag] = false;
     dropPending(Owner::Service);
 }
 
 bool operationEmpty() {
     const Lists& lists = state().lists;
     return lists.declaredTestsOfService.empty() && lists.executedServices.empty() &&
-           !excludedService(state().current.serviceFullName);
+           !excludedService(generation().serviceFullName);
 }
 
 }  // namespace
 
 void startService(std::string_view text, std::string_view statementText) {
     Blocks& b = state().blocks;
-    writePositionRecord("E17");
+    writePositionRecord(Record::ServicePosition);
     ensureBegin();
     closeCodeBlocks();
     if (b.inService) {
@@ -135,7 +133,7 @@ void startService(std::string_view text, std::string_view statementText) {
     }
     closeDefinitionBlocks();
     const std::string fullName = serviceWord(text, statementText);
-    state().suppression[kServiceFlag] = !serviceSelected(fullName);
+    generation().suppression[kServiceFlag] = !serviceSelected(fullName);
     bool cut = false;
     std::string name = cutServiceName(fullName, cut);
     name = uniqueServiceName(name, cut, fullName == kImplicitService);
@@ -148,18 +146,19 @@ void startService(std::string_view text, std::string_view statementText) {
 // active in the service, and the procedure opening at its first test.
 void openServiceSkeleton(bool atTest) {
     Current& c = state().current;
-    if (!generationActive() || !state().blocks.inService) return;
+    const Generation& g = generation();
+    if (!output::generationActive() || !state().blocks.inService) return;
     if (!c.procedureOpened) {
         emitProgramDeclarations();
-        emitTemplate(templates::kServiceHead, {state().className, c.serviceName});
-        state().lists.serviceProcedures.push_back(c.serviceName);
+        emitTemplate(templates::kServiceHead, {state().className, g.serviceName});
+        state().lists.serviceProcedures.push_back(g.serviceName);
         c.procedureOpened = true;
         state().pending.firstTestOfService = true;
     }
     if (atTest && state().pending.firstTestOfService) {
         state().pending.firstTestOfService = false;
-        emitTemplate(templates::kProcedureOpening, {"TEST_" + c.serviceName});
-        emitTemplate(templates::kServiceNumberGuard, {std::to_string(c.serviceNumber)});
+        emitTemplate(templates::kProcedureOpening, {"TEST_" + g.serviceName});
+        emitTemplate(templates::kServiceNumberGuard, {std::to_string(g.serviceNumber)});
     }
 }
 
@@ -167,12 +166,12 @@ void openServiceSkeleton(bool atTest) {
 void declareService() {
     if (!state().pending.service) return;
     state().pending.service = false;
-    const Current& c = state().current;
-    const int number = writeDeclarationRecord('O', c.serviceFullName);
-    emitTemplate(templates::kServiceDeclaration, {std::to_string(number), stringLiteralBody(c.serviceName)});
+    const Generation& g = generation();
+    const int number = writeDeclarationRecord(Record::Service, g.serviceFullName);
+    emitTemplate(templates::kServiceDeclaration, {std::to_string(number), stringLiteralBody(g.serviceName)});
     flushPending(Owner::Service, true);
-    if (c.serviceFullName != kImplicitService) state().lists.executedServices.add(c.serviceFullName);
-    if (driver::settings().tsfGiven) script::describeService(c.serviceName, c.serviceNumber, number);
+    if (g.serviceFullName != kImplicitService) state().lists.executedServices.add(g.serviceFullName);
+    if (config::settings().tsfGiven) output::describeService(g.serviceName, g.serviceNumber, number);
 }
 
 void closeService(bool inPlace) {
@@ -187,16 +186,17 @@ void closeService(bool inPlace) {
     }
     closeDefinitionBlocks();
     const Current& c = state().current;
-    if (!c.serviceHadTest) diag::warning("OPER_VIDE", c.serviceName);
-    if (generationActive()) {
-        if (operationEmpty()) diag::info("OPERXVIDE", c.serviceName);
+    const Generation& g = generation();
+    if (!c.serviceHadTest) diag::warning("OPER_VIDE", g.serviceName);
+    if (output::generationActive()) {
+        if (operationEmpty()) diag::info("OPERXVIDE", g.serviceName);
         openServiceSkeleton(false);
     }
     if (c.procedureOpened) {
         if (state().pending.firstTestOfService)
-            emitTemplate(templates::kProcedureOpening, {"TEST_" + c.serviceName});
-        if (generationActive()) declareService();
-        emitTemplate(templates::kServiceTail, {c.serviceName});
+            emitTemplate(templates::kProcedureOpening, {"TEST_" + g.serviceName});
+        if (output::generationActive()) declareService();
+        emitTemplate(templates::kServiceTail, {g.serviceName});
     }
     leaveService();
 }
@@ -204,12 +204,12 @@ void closeService(bool inPlace) {
 }  // namespace detail
 
 // SERVICE name
-void handleService(const script::Statement& statement) {
+void handleService(const Statement& statement) {
     detail::startService(statement.rest, statement.text);
 }
 
 // END SERVICE
-void handleEndService(const script::Statement&) {
+void handleEndService(const Statement&) {
     detail::closeService(detail::state().blocks.inService);
 }
 

@@ -125,11 +125,6 @@ inline constexpr std::string_view kExceptionMember = "%1 *exception_%2;";
 inline constexpr std::string_view kExceptionConstruction = "    exception_%2 = new %3;";
 inline constexpr std::string_view kExceptionDestruction = "    delete exception_%2;";
 
-// R, rupture of a check: %1 its number.
-inline constexpr TemplateLine kRupture[] = {
-    {S::Check, kEdit, "vorne_run.RUPT_CPP(%1);"},
-};
-
 // Program end, up to the initialization code: %1 program name, %2 rio path
 // (literal).
 inline constexpr TemplateLine kMainOpening[] = {
@@ -196,8 +191,5 @@ inline constexpr std::string_view kConstantsHead = "// declaration des constante
 inline constexpr std::string_view kConstantLine = "#define %1 %2";
 inline constexpr std::string_view kConstantsEnd = "// fin de la declaration des constantes";
 inline constexpr std::string_view kNoConstants = "// aucune constante";
-
-// Records of the structure.
-inline constexpr std::string_view kHeaderRecords[] = {"E1 %1", "E2 %2", "E10 %3", "E0 %4"};
 
 }  // namespace harness::detail::templates

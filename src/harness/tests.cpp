@@ -1,14 +1,11 @@
 // TEST, END TEST, FAMILY and END FAMILY: test names and loops, the lazy
 // declarations of service, test and family, and the test body.
+#include "config/settings.h"
 #include "diag/diag.h"
 #include "diag/strings.h"
-#include "driver/settings.h"
-#include "harness/generation.h"
+#include "harness/harness.h"
 #include "harness/harness_internal.h"
-#include "harness/output.h"
-#include "harness/structure.h"
 #include "harness/templates.h"
-#include "script/sidefiles.h"
 
 namespace harness {
 
@@ -28,7 +25,7 @@ std::string normaliseTestName(std::string_view text) {
     return diag::upperCased(name);
 }
 
-std::string_view loopKeyword() { return frenchKeywords() ? "BOUCLE" : "LOOP"; }
+std::string_view loopKeyword() { return output::inKeywordLanguage("BOUCLE", "LOOP"); }
 
 // The position of the loop keyword standing alone after at least two
 // characters of name, or npos.
@@ -64,9 +61,10 @@ std::string_view takeLoop(std::string_view text, Current& c) {
 void enterTest(std::string name) {
     Current& c = state().current;
     Blocks& b = state().blocks;
-    c.testName = std::move(name);
-    ++c.testNumber;
-    c.level = 2;
+    Generation& g = generation();
+    g.testName = std::move(name);
+    ++g.testNumber;
+    g.level = 2;
     c.testLoopCounter = 0;
     c.serviceHadTest = true;
     c.familyMissingReported = false;
@@ -78,7 +76,7 @@ void enterTest(std::string name) {
 // Both lookups run, so that each marks its list's entry used.
 bool testDeselected(const std::string& name) {
     const bool selected = testSelected(name);
-    return !selected || excludedService(state().current.serviceFullName);
+    return !selected || excludedService(generation().serviceFullName);
 }
 
 // T3 and the "R" record, with T4 when the count is not known while compiling.
@@ -86,10 +84,10 @@ void openTestLoop() {
     Current& c = state().current;
     if (!c.loopGiven) return;
     const int counter = ++c.testLoopCounter;
-    useLoopCounter('J', counter);
+    output::useLoopCounter('J', counter);
     emitTemplate(templates::kTestLoop, {std::to_string(counter), c.loopText});
-    const int number = structureNumber();
-    writeNumberedRecord('R', c.loop.constant ? std::to_string(c.loop.value) : "?");
+    const int number = generation().structureNumber;
+    writeNumberedRecord(Record::Repetition, c.loop.constant ? std::to_string(c.loop.value) : "?");
     if (!c.loop.constant) emitTemplate(templates::kRepetitionDeclaration, {std::to_string(number), c.loopText});
 }
 
@@ -97,20 +95,18 @@ void openTestLoop() {
 void declareTest() {
     if (!state().pending.test) return;
     state().pending.test = false;
-    Current& c = state().current;
-    const int number = writeDeclarationRecord('T', c.testName);
-    if (c.testName != kImplicitTest) {
-        state().lists.declaredTestsOfService.add(c.testName);
-        state().lists.declaredTestsOfProgram.add(c.testName);
+    const Generation& g = generation();
+    const int number = writeDeclarationRecord(Record::Test, g.testName);
+    if (g.testName != kImplicitTest) {
+        state().lists.declaredTestsOfService.add(g.testName);
+        state().lists.declaredTestsOfProgram.add(g.testName);
     }
-    state().sections.init.clear();
-    state().sections.closing.clear();
-    c.testAssembled = true;
+    output::openTestSections();
     writeSection(Section::Current, "");
     emitTemplate(templates::kTestOpening,
-                 {std::to_string(number), stringLiteralBody(c.testName), std::to_string(c.testNumber)});
+                 {std::to_string(number), stringLiteralBody(g.testName), std::to_string(g.testNumber)});
     flushPending(Owner::Test, true);
-    if (driver::settings().tsfGiven) script::describeTest(c.testName, c.testNumber, number);
+    if (config::settings().tsfGiven) output::describeTest(g.testName, g.testNumber, number);
     openTestLoop();
 }
 
@@ -118,30 +114,27 @@ void declareTest() {
 void declareFamily() {
     if (!state().pending.family) return;
     state().pending.family = false;
-    writeNumberedRecord('F', state().current.familyText);
+    writeNumberedRecord(Record::Family, state().current.familyText);
     flushPending(Owner::Family, false);
 }
 
 // T2, then the test body and its closing lines join the main stream.
 void closeTestBody() {
-    Current& c = state().current;
-    if (!c.testAssembled) return;
+    if (!output::testAssembled()) return;
     emitTemplate(templates::kTestClosing, {});
-    c.testAssembled = false;
-    copySection(state().sections.init, Section::Main);
-    copySection(state().sections.closing, Section::Main);
+    output::closeTestSections();
 }
 
 void leaveTest() {
     Current& c = state().current;
     Blocks& b = state().blocks;
     c.familyText = std::string(kImplicitService);
-    c.elementNumber = 0;
-    c.level = 1;
+    generation().elementNumber = 0;
+    generation().level = 1;
     c.loopGiven = false;
     b.inTest = b.familyBlockOpen = b.familyGiven = false;
     state().pending.test = state().pending.family = false;
-    state().suppression[kFamilyFlag] = state().suppression[kTestFlag] = false;
+    generation().suppression[kFamilyFlag] = generation().suppression[kTestFlag] = false;
     dropPending(Owner::Test);
     dropPending(Owner::Family);
 }
@@ -159,7 +152,7 @@ std::vector<std::string> familyNames(std::string_view text) {
 }  // namespace
 
 void startTest(std::string_view text) {
-    writePositionRecord("E16");
+    writePositionRecord(Record::TestPosition);
     if (!state().blocks.inService) {
         reportMissing(Keyword::Service);
         startService(kImplicitService, {});
@@ -172,14 +165,14 @@ void startTest(std::string_view text) {
     const std::string name = normaliseTestName(takeLoop(text, state().current));
     enterTest(name);
     openServiceSkeleton(true);
-    state().suppression[kTestFlag] = testDeselected(name);
+    generation().suppression[kTestFlag] = testDeselected(name);
     NameList& tests = state().lists.testsOfService;
     if (tests.contains(name) && name != kImplicitTest) diag::warning("NOMTSTDBL", name);
     tests.add(name);
 }
 
 void declarePending() {
-    if (!generationActive()) return;
+    if (!output::generationActive()) return;
     openServiceSkeleton(true);
     declareService();
     declareTest();
@@ -194,7 +187,7 @@ void closeTest() {
     }
     closeDefinitionBlocks();
     if (!b.elementSeen) diag::warning("BLOC_ABST", keywordText(Keyword::Element));
-    if (!b.testHasVariables) diag::warning("TEST_VIDE", state().current.testName);
+    if (!b.testHasVariables) diag::warning("TEST_VIDE", generation().testName);
     declarePending();
     closeTestBody();
     leaveTest();
@@ -208,11 +201,11 @@ void startFamily(std::string_view text) {
         return;
     }
     const std::vector<std::string> names = familyNames(text);
-    if (!familySelected(names)) state().suppression[kFamilyFlag] = true;
+    if (!familySelected(names)) generation().suppression[kFamilyFlag] = true;
     for (const std::string& name : names) state().lists.allFamilies.add(name);
     b.familyBlockOpen = b.familyGiven = true;
     state().current.familyText = std::string(text);
-    if (generationActive()) state().pending.family = true;
+    if (output::generationActive()) state().pending.family = true;
 }
 
 }  // namespace detail
@@ -220,10 +213,10 @@ void startFamily(std::string_view text) {
 using detail::state;
 
 // TEST name [LOOP count]
-void handleTest(const script::Statement& statement) { detail::startTest(statement.rest); }
+void handleTest(const Statement& statement) { detail::startTest(statement.rest); }
 
 // END TEST
-void handleEndTest(const script::Statement&) {
+void handleEndTest(const Statement&) {
     if (state().blocks.inTest) {
         detail::closeTest();
         return;
@@ -233,10 +226,10 @@ void handleEndTest(const script::Statement&) {
 }
 
 // FAMILY name {, name}
-void handleFamily(const script::Statement& statement) { detail::startFamily(statement.rest); }
+void handleFamily(const Statement& statement) { detail::startFamily(statement.rest); }
 
 // END FAMILY
-void handleEndFamily(const script::Statement&) {
+void handleEndFamily(const Statement&) {
     detail::Blocks& b = state().blocks;
     if (b.inTest && !b.inElement && b.familyBlockOpen) b.familyBlockOpen = false;
     else detail::reportWrongPlace(detail::Keyword::EndFamily);

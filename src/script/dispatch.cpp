@@ -2,10 +2,10 @@
 // one-time switch, the parameter checks, the hand-over of native code to the
 // analyser and the call of the handler of each statement kind.
 #include "analyser/analyser.h"
+#include "config/settings.h"
 #include "diag/diag.h"
 #include "diag/strings.h"
-#include "driver/settings.h"
-#include "harness/generation.h"
+#include "harness/harness.h"
 #include "script/filestack.h"
 #include "script/script_internal.h"
 
@@ -169,7 +169,8 @@ static_assert(std::size(kIncludeWords) == 3);
 
 // What the dispatcher remembers between statements.
 struct DispatchState {
-    bool switchAllowed = true;  // the keyword language may still change once
+    std::optional<int> keywordLanguage;  // the run's until the switch
+    bool switchAllowed = true;           // the keyword language may still change once
     bool sequence = false;
     std::optional<std::string> phaseBase;  // the test NEXT_TEST continues
     int phase = 0;
@@ -181,17 +182,20 @@ DispatchState& state() {
     return s;
 }
 
-bool frenchKeywords() {
-    const int language = driver::settings().keywordLanguage;
-    return language == driver::kFrench || language == driver::kFrenchAlternate;
+// The run's keyword language until the script's first keyword switches it.
+int& currentKeywordLanguage() {
+    auto& language = state().keywordLanguage;
+    if (!language) language = config::settings().keywordLanguage;
+    return *language;
 }
 
 // Accepts a keyword of the class in the keyword language; the first accepted
-// keyword of the script may switch the language, once.
+// keyword of the script may switch the language, once, and the generation
+// then writes its texts in the language switched to.
 bool accepted(LanguageClass language) {
-    int& keywordLanguage = driver::settings().keywordLanguage;
-    const bool french = frenchKeywords();
-    if (!french && keywordLanguage != driver::kEnglish) {
+    int& keywordLanguage = currentKeywordLanguage();
+    const bool french = values::frenchKeywords(keywordLanguage);
+    if (!french && keywordLanguage != values::kEnglish) {
         diag::warning("LANGANDEF");
         return false;
     }
@@ -203,8 +207,10 @@ bool accepted(LanguageClass language) {
     }
     if (!d.switchAllowed) return false;
     d.switchAllowed = false;
-    keywordLanguage = french ? driver::kEnglish : driver::kFrench;
-    diag::info("LANSWITCH", french ? "elle devrait etre 'GB'" : "it should be 'FR'");
+    // The message speaks the language the script leaves.
+    diag::info("LANSWITCH", values::inLanguage(keywordLanguage, "elle devrait etre 'GB'", "it should be 'FR'"));
+    keywordLanguage = french ? values::kEnglish : values::kFrench;
+    output::useKeywordLanguage(keywordLanguage);
     return true;
 }
 
@@ -220,10 +226,6 @@ const SecondWord* findSecondWord(std::span<const SecondWord> table, std::string_
     return nullptr;
 }
 
-// The keyword texts of the statements the dispatcher writes itself.
-std::string keywordText(std::string_view french, std::string_view english) {
-    return std::string(frenchKeywords() ? french : english);
-}
 
 std::string mainKeywordText(Kind kind) {
     switch (kind) {
@@ -249,7 +251,7 @@ void checkParameter(const MainKeyword& keyword, const Statement& statement) {
 // Native code written since the previous statement: declarations outside
 // tests and code blocks; a DEFINE STUB block keeps its lines for END DEFINE.
 void handOverNativeCode() {
-    if (!driver::settings().analysis || harness::inDefineStubBlock()) return;
+    if (!config::settings().analysis || harness::inDefineStubBlock()) return;
     auto pieces = nativeCollection().take();
     if (pieces.empty()) return;
     const std::string file = diag::currentFile();
@@ -344,7 +346,7 @@ void dispatchSecondWord(Kind mainKind, const Statement& statement, const Handler
         return;
     }
     const Statement inner = madeStatement(statement.keyword, diag::trim(rest), statement.text);
-    if (entry->kind == Kind::DefineStub && !driver::settings().analysis) {
+    if (entry->kind == Kind::DefineStub && !config::settings().analysis) {
         diag::warning("MOTCLEANA", statement.keyword + " " + statement.rest);
         return;
     }
@@ -388,6 +390,12 @@ void dispatchStatement(std::string_view text, const HandlerTable& handlers) {
 }
 
 bool sequenceActive() { return state().sequence; }
+
+int keywordLanguage() { return currentKeywordLanguage(); }
+
+std::string keywordText(std::string_view french, std::string_view english) {
+    return std::string(values::inLanguage(keywordLanguage(), french, english));
+}
 
 namespace detail {
 

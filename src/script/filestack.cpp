@@ -1,11 +1,11 @@
 // The file stack of script files and the file manager.
 #include "script/filestack.h"
 
+#include "config/settings.h"
 #include "diag/diag.h"
+#include "diag/paths.h"
 #include "diag/strings.h"
-#include "driver/environment.h"
-#include "driver/settings.h"
-#include "harness/output.h"
+#include "output/output.h"
 #include "script/script_internal.h"
 
 #include <sys/stat.h>
@@ -205,10 +205,11 @@ bool openScriptFile(const std::string& name) {
     frame.identity = identity;
     if (!s.frames.empty()) {
         frame.fileNumber = s.nextFileNumber++;
-        harness::writeRecord("E11 " + std::to_string(frame.fileNumber) + " " +
-                             driver::absolutePath(name));
+        output::writeRecord(output::Record::ScriptFile,
+                            {std::to_string(frame.fileNumber), diag::absolutePath(name)});
     }
     s.frames.push_back(std::move(frame));
+    output::setScriptFileNumber(currentFileNumber());
     startReading(s.frames.back().source, name);
     return true;
 }
@@ -218,6 +219,7 @@ std::optional<std::string> popScriptFile() {
     if (s.frames.size() < 2) return std::nullopt;
     s.frames.pop_back();
     FileFrame& current = s.frames.back();
+    output::setScriptFileNumber(current.fileNumber);
     diag::setCurrentFile(current.name);
     diag::setCurrentLine(current.source.lineNumber);
     return std::exchange(current.resumeLine, std::nullopt);
@@ -257,10 +259,10 @@ void closeMainScript() { stack().frames.clear(); }
 
 std::string findIncludeFile(const std::string& name) {
     if (name.empty()) return {};
-    if (driver::fileExists(name)) return name;
-    for (const auto& directory : driver::settings().includeDirectories) {
+    if (diag::fileExists(name)) return name;
+    for (const auto& directory : config::settings().includeDirectories) {
         const std::string candidate = directory + "/" + name;
-        if (driver::fileExists(candidate)) return candidate;
+        if (diag::fileExists(candidate)) return candidate;
     }
     return {};
 }

@@ -4,8 +4,7 @@
 // statement and does nothing with it.
 #include "script/script_internal.h"
 
-#include "harness/otherstatements.h"
-#include "harness/structure.h"
+#include "harness/harness.h"
 
 namespace script {
 

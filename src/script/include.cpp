@@ -1,11 +1,10 @@
 // INCLUDE PTU, INCLUDE CODE and INCLUDE SEGMENT, with their include records.
 #include "analyser/analyser.h"
+#include "config/settings.h"
 #include "diag/diag.h"
+#include "diag/paths.h"
 #include "diag/strings.h"
-#include "driver/environment.h"
-#include "driver/settings.h"
-#include "harness/generation.h"
-#include "harness/output.h"
+#include "output/output.h"
 #include "script/filestack.h"
 #include "script/script_internal.h"
 
@@ -34,11 +33,11 @@ std::string paddedTo(std::string text, std::size_t width) {
 // "I" n: the include name, where it was found, and the including file.
 void writeIncludeRecord(const std::string& name, const std::string& found) {
     std::string where = std::string(34, '-');
-    if (driver::fileExists(name)) where = driver::absolutePath(name);
+    if (diag::fileExists(name)) where = diag::absolutePath(name);
     else if (!found.empty()) where = found;
     const std::string line = paddedTo(paddedTo(name, kIncludeNameWidth) + " / " + where, kIncludeLineWidth) +
-                             " / " + driver::splitPath(currentScriptName()).fileName;
-    harness::writeRecord("I" + std::to_string(includes().nextRecord++) + " " + line);
+                             " / " + diag::splitPath(currentScriptName()).fileName;
+    output::writeRecord(output::Record::IncludedCode, {std::to_string(includes().nextRecord++), line});
 }
 
 // Every line of the file, whatever its length, to the current stream.
@@ -47,7 +46,7 @@ void emitLines(std::string_view content) {
         const std::size_t end = content.find('\n');
         std::string_view line = content.substr(0, end);
         while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        harness::emitCurrent(line);
+        output::emitCurrent(line);
         content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
     }
 }
@@ -67,7 +66,7 @@ void collectIncludedDeclarations(const std::string& path) {
 
 // INCLUDE CODE file
 void includeCode(const Statement& statement) {
-    if (!harness::generationActive()) return;
+    if (!output::generationActive()) return;
     const std::string& name = statement.rest;
     const std::string found = findIncludeFile(name);
     writeIncludeRecord(name, found);
@@ -77,12 +76,12 @@ void includeCode(const Statement& statement) {
         return;
     }
     emitLines(content);
-    if (driver::settings().analysis) collectIncludedDeclarations(found);
+    if (config::settings().analysis) collectIncludedDeclarations(found);
 }
 
 // INCLUDE PTU file
 void includePtu(const Statement& statement) {
-    if (!harness::generationActive()) return;
+    if (!output::generationActive()) return;
     const std::string& name = statement.rest;
     const std::string found = findIncludeFile(name);
     writeIncludeRecord(name, found);
@@ -95,10 +94,8 @@ void includePtu(const Statement& statement) {
 
 // INCLUDE SEGMENT ...
 void includeSegment(const Statement&) {
-    if (!harness::generationActive()) return;
-    const int language = driver::settings().keywordLanguage;
-    const bool french = language == driver::kFrench || language == driver::kFrenchAlternate;
-    diag::warning("STXMETAIN", french ? "INCLURE SEGMENT" : "INCLUDE SEGMENT");
+    if (!output::generationActive()) return;
+    diag::warning("STXMETAIN", keywordText("INCLURE SEGMENT", "INCLUDE SEGMENT"));
 }
 
 namespace detail {

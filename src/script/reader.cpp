@@ -3,11 +3,11 @@
 // of the script into the listing.
 #include "script/reader.h"
 
+#include "config/settings.h"
 #include "diag/diag.h"
 #include "diag/strings.h"
-#include "driver/settings.h"
-#include "harness/generation.h"
-#include "harness/output.h"
+#include "harness/harness.h"
+#include "output/output.h"
 #include "script/filestack.h"
 #include "script/script_internal.h"
 
@@ -43,13 +43,13 @@ void copyToListing(std::string_view line) {
 
 // Under trace level 2 every statement line is echoed into the output.
 void echoStatementLine(std::string_view line) {
-    if (!driver::settings().traceLevel(2)) return;
-    harness::emitCurrent(std::string(kCommentOpener) + " " + std::string(line) + " " +
+    if (!config::settings().traceLevel(2)) return;
+    output::emitCurrent(std::string(kCommentOpener) + " " + std::string(line) + " " +
                          std::string(kCommentCloser));
 }
 
 std::string statementText(std::string_view text) {
-    return diag::trim(diag::split_comment(text, "--", driver::settings().languageIndex).code);
+    return diag::trim(diag::split_comment(text, "--", config::settings().languageIndex).code);
 }
 
 // #code (copied and analysed), @code (copied only), !code (analysed only).
@@ -57,15 +57,15 @@ void nativeLine(const std::string& line, std::string_view trimmed) {
     const char marker = trimmed.front();
     const std::string_view code =
         std::string_view(line).substr(static_cast<std::size_t>(trimmed.data() - line.data()) + 1);
-    const auto& settings = driver::settings();
-    if (settings.analysis && harness::generationActive() && marker != '@')
+    const auto& settings = config::settings();
+    if (settings.analysis && output::generationActive() && marker != '@')
         nativeCollection().appendLine(code, currentScriptName(), currentScriptLine());
     if (harness::inInitializationBlock()) {
-        if (marker != '!') harness::emitInitializationCode(code);
+        if (marker != '!') output::emitInitializationCode(code);
     } else if (harness::inTerminationBlock()) {
-        if (marker != '!') harness::emitTerminationCode(code);
+        if (marker != '!') output::emitTerminationCode(code);
     } else if (marker != '!' && !harness::inSegmentBlock() && !harness::inDefineStubBlock()) {
-        harness::emitCurrent(code);  // the harness decides which section is current
+        output::emitCurrent(code);  // the output layer decides which section is current
     }
     if (settings.traceLevel(3) && harness::inElement())
         if (const auto comment = handlerOf(statementHandlers(), StatementKind::Comment))
@@ -126,7 +126,7 @@ void examine(std::string& line) {
         return;
     }
     copyToListing(line);
-    if (trimmed.empty()) harness::emitCurrent(line);
+    if (trimmed.empty()) output::emitCurrent(line);
     else if (trimmed.front() == '#' || trimmed.front() == '@' || trimmed.front() == '!') nativeLine(line, trimmed);
     else startStatement(line, trimmed);
 }

@@ -1,8 +1,8 @@
 // Shared between the files of the script module (and its unit tests) only.
 #pragma once
 
+#include "output/output.h"
 #include "script/reader.h"
-#include "script/statement.h"
 
 #include <array>
 #include <cstddef>
@@ -11,6 +11,9 @@
 #include <vector>
 
 namespace script {
+
+using output::Statement;
+using output::StatementHandler;
 
 // Statement kinds: the numbers of the main keyword table, then the second
 // words of END, DEFINE and INCLUDE.
@@ -46,6 +49,12 @@ const HandlerTable& statementHandlers();
 // calls the handler of its kind from the table.
 void dispatchStatement(std::string_view text, const HandlerTable& handlers);
 
+// The keyword language the dispatcher reads keywords in: the run's until the
+// script's first keyword switches it.
+int keywordLanguage();
+// The keyword text of a statement in that language.
+std::string keywordText(std::string_view french, std::string_view english);
+
 // The INCLUDE forms.
 void includeCode(const Statement& statement);
 void includePtu(const Statement& statement);
@@ -79,7 +88,6 @@ void resetFileStackForTesting();
 void resetReaderForTesting();
 void resetDispatchForTesting();
 void resetIncludesForTesting();
-void resetTraceDescriptionForTesting();
 
 }  // namespace detail
 

@@ -5,6 +5,7 @@
 // variable of a given kind, format and size.
 #pragma once
 
+#include "values/languages.h"
 #include "values/numbers.h"
 #include "values/typekinds.h"
 
@@ -83,14 +84,12 @@ inline constexpr int kTokenKindCount = 27;
 // scanned with kOtherOperator.
 enum OperatorCode : int { kPlus = 0, kMinus = 1, kTimes = 2, kDivide = 3, kAmpersand = 4, kOtherOperator = 5 };
 
-// The language index (driver::LanguageIndex) and the keyword language
-// (driver::KeywordLanguage) that shape texts and message words.
+// The language index (LanguageIndex) and the keyword language
+// (KeywordLanguage) that shape texts and message words.
 struct Dialect {
     int language;
     int keywordLanguage;
 };
-// The dialect of this run, from the settings.
-Dialect currentDialect();
 
 // French name with the French keyword languages, English name otherwise.
 std::string_view tokenKindName(TokenKind kind, int keywordLanguage);
@@ -100,7 +99,6 @@ std::string_view valueKindName(ValueKind kind, int keywordLanguage);
 // DIVBYZERO, TYPESMISM, the scanner's ERRLEXCAL, CHARINVAL, TRFSTRINT) is
 // reported and gives the error kind.
 Value evaluate(std::string_view text, const Dialect& dialect);
-Value evaluate(std::string_view text);
 
 // left op right by the combination table: constants are folded, anything
 // else becomes text; TYPESMISM, SIGNEINCO (empty operator), OVERFLOW,

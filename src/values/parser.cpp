@@ -3,7 +3,7 @@
 #include "values/scanner_internal.h"
 
 #include "diag/diag.h"
-#include "driver/settings.h"
+#include "values/languages.h"
 
 namespace values {
 
@@ -134,7 +134,7 @@ bool Parser::accept(TokenKind kind) {
 Value Parser::fail(Expected expected) {
     if (!peek().is(TokenKind::ERREUR)) {
         const auto& text = kExpectedTexts[static_cast<int>(expected)];
-        diag::error("SYNTAXERO", dialect_.keywordLanguage == driver::kEnglish ? text.english : text.french);
+        diag::error("SYNTAXERO", inLanguage(dialect_.keywordLanguage, text.french, text.english));
     }
     return Value::error();
 }
@@ -448,6 +448,5 @@ bool Parser::templateArguments(std::string& text) {
 
 Value evaluate(std::string_view text, const Dialect& dialect) { return Parser(text, dialect).whole(); }
 
-Value evaluate(std::string_view text) { return evaluate(text, currentDialect()); }
 
 }  // namespace values

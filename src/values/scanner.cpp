@@ -3,7 +3,7 @@
 #include "values/scanner_internal.h"
 
 #include "diag/diag.h"
-#include "driver/settings.h"
+#include "values/languages.h"
 
 namespace values {
 
@@ -45,7 +45,7 @@ constexpr std::array<TokenNames, kTokenKindCount> kTokenNames = {{
 }};
 static_assert(kTokenNames.size() == kTokenKindCount);
 
-// Indexed by driver::LanguageIndex.
+// Indexed by LanguageIndex.
 constexpr std::array<LanguagePieces, 8> kLanguagePieces = {{
     {"&", '\'', '"', "ABS(", ")"},       // ADA
     {"+", '\'', '\'', "ABS(", ")"},      // PASCAL
@@ -56,7 +56,7 @@ constexpr std::array<LanguagePieces, 8> kLanguagePieces = {{
     {",", '\'', '"', "PRIV_ABS(", ")"},  // C++
     {"+", '\'', '\'', "ABS(", ")"},      // MODULA2
 }};
-static_assert(kLanguagePieces.size() == driver::kModula2 + 1);
+static_assert(kLanguagePieces.size() == kModula2 + 1);
 
 // Single-character tokens other than operators.
 struct Punctuation {
@@ -253,7 +253,7 @@ std::string characterImage(char c) {
 std::string_view tokenKindName(TokenKind kind, int keywordLanguage) {
     const int index = static_cast<int>(kind);
     if (index < 0 || index >= kTokenKindCount) return "?";
-    return keywordLanguage == driver::kEnglish ? kTokenNames[index].english : kTokenNames[index].french;
+    return inLanguage(keywordLanguage, kTokenNames[index].french, kTokenNames[index].english);
 }
 
 std::string_view valueKindName(ValueKind kind, int keywordLanguage) {
@@ -261,16 +261,11 @@ std::string_view valueKindName(ValueKind kind, int keywordLanguage) {
 }
 
 const LanguagePieces& languagePieces(int language) {
-    if (language < 0 || language >= static_cast<int>(kLanguagePieces.size())) language = driver::kCpp;
+    if (language < 0 || language >= static_cast<int>(kLanguagePieces.size())) language = kCpp;
     return kLanguagePieces[language];
 }
 
-bool isCFamily(int language) { return language == driver::kC || language == driver::kCpp; }
-
-Dialect currentDialect() {
-    const auto& settings = driver::settings();
-    return {settings.languageIndex, settings.keywordLanguage};
-}
+bool isCFamily(int language) { return language == kC || language == kCpp; }
 
 // ---- Scanning -------------------------------------------------------------------
 

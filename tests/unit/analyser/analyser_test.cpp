@@ -2,25 +2,33 @@
 // compiler's messages.
 #include "analyser/analyser.h"
 #include "analyser/preprocessor.h"
+#include "config/settings.h"
 #include "diag/diag.h"
-#include "driver/settings.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+// The settings the driver would have filled, installed once for the program.
+config::Settings& settings() {
+    static config::Settings s;
+    static const bool installed = (config::install(s), true);
+    (void)installed;
+    return s;
+}
+
 class Facade : public testing::Test {
 protected:
     void SetUp() override {
         diag::resetForTesting();
-        driver::settings() = driver::Settings{};
+        settings() = config::Settings{};
         ::unsetenv("HRUTGT");
         ::unsetenv("HRLTGT");
     }
     void TearDown() override {
         diag::resetForTesting();
-        driver::settings() = driver::Settings{};
+        settings() = config::Settings{};
     }
     testsupport::ScratchDirectory dir;
 };
@@ -28,7 +36,7 @@ protected:
 TEST_F(Facade, StartsWithTheSettingsAndTheStandardDefinitions) {
     dir.write("inc/unit.h", "#define FROM_UNIT 3\n");
     dir.write("std.def", "#define FROM_STD 2\n#pragma vorne stop_analyse\n");
-    auto& s = driver::settings();
+    auto& s = settings();
     s.includeDirectories = {"inc"};
     s.definitions = {"FROM_CMD=1"};
     s.stdDefineFile = "std.def";

@@ -2,7 +2,7 @@
 // generated-file list.
 #include "diag/diag.h"
 #include "driver/settings.h"
-#include "script/sidefiles.h"
+#include "output/output.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -30,9 +30,9 @@ protected:
     void TearDown() override { diag::resetForTesting(); }
 
     std::string header(const std::string& path, const std::string& command) {
-        script::OutputFile file;
+        output::OutputFile file;
         file.open(path);
-        script::writeFileHeader(file, "//", "", command, "Thu Jan  1 00:00:00 1970");
+        output::writeFileHeader(file, "//", "", command, "Thu Jan  1 00:00:00 1970");
         file.close(false);
         return testsupport::readFile(path);
     }
@@ -86,7 +86,7 @@ TEST_F(Headers, ListingHeaderLinesAre78Wide) {
     std::string command = "vorneprepro";
     while (command.size() < 200) command += " -TEST=T" + std::to_string(command.size());
     command.resize(200);
-    script::writeListingHeader("a.lis", command, "Thu Jan  1 00:00:00 1970");
+    output::writeListingHeader("a.lis", command, "Thu Jan  1 00:00:00 1970");
     diag::closeMessageFile();
     const auto text = lines(testsupport::readFile("a.lis"));
     ASSERT_EQ(text.size(), 11u);  // 4 lines of command
@@ -98,21 +98,21 @@ TEST_F(Headers, ListingHeaderLinesAre78Wide) {
 }
 
 TEST_F(Headers, GeneratedFileListTags) {
-    EXPECT_EQ(script::generatedFileListLine("x.cc"), "CCP x.cc\n");
-    EXPECT_EQ(script::generatedFileListLine("x.icc"), "CPP x.icc\n");
-    EXPECT_EQ(script::generatedFileListLine("/d/x.tdc"), "TDC /d/x.tdc\n");
-    EXPECT_EQ(script::generatedFileListLine("x.c"), "C   x.c\n");
-    EXPECT_EQ(script::generatedFileListLine("x.CC"), "");
-    EXPECT_EQ(script::generatedFileListLine("noext"), "");
+    EXPECT_EQ(output::generatedFileListLine("x.cc"), "CCP x.cc\n");
+    EXPECT_EQ(output::generatedFileListLine("x.icc"), "CPP x.icc\n");
+    EXPECT_EQ(output::generatedFileListLine("/d/x.tdc"), "TDC /d/x.tdc\n");
+    EXPECT_EQ(output::generatedFileListLine("x.c"), "C   x.c\n");
+    EXPECT_EQ(output::generatedFileListLine("x.CC"), "");
+    EXPECT_EQ(output::generatedFileListLine("noext"), "");
 }
 
 TEST_F(Headers, GeneratedFileListIsAppended) {
     testsupport::ScratchDirectory scratch;
     driver::settings().glentoLogPath = "files.log";
     scratch.write("files.log", "ROD old.rod\n");
-    script::OutputFile a, b;
-    script::openGeneratedFile(a, "x.cc");
-    script::openGeneratedFile(b, "x.tdc");
+    output::OutputFile a, b;
+    output::openGeneratedFile(a, "x.cc");
+    output::openGeneratedFile(b, "x.tdc");
     EXPECT_EQ(testsupport::readFile("files.log"), "ROD old.rod\nCCP x.cc\nTDC x.tdc\n");
 }
 

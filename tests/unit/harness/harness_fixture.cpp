@@ -4,11 +4,10 @@
 #include "diag/strings.h"
 #include "driver/environment.h"
 #include "driver/settings.h"
-#include "harness/generation.h"
-#include "harness/harness_internal.h"
-#include "harness/output.h"
-#include "harness/structure.h"
+#include "harness/harness.h"
+#include "output/output.h"
 #include "script/script_internal.h"
+#include "variables/variables.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -25,28 +24,28 @@ void pseudoStatement(const std::string& line) {
     const auto space = line.find(' ');
     const std::string what = line.substr(0, space);
     const std::string text = space == std::string::npos ? std::string() : line.substr(space + 1);
-    if (what == "INIT") harness::emitToInit(text);
-    else if (what == "CHECK") harness::emitToCheck(text);
-    else if (what == "MAININTEST") harness::emitToMainInTest(text);
-    else if (what == "CLOSING") harness::emitToClosing(text);
-    else if (what == "RECORD") harness::writeRecord(text);
-    else if (what == "RUPT") harness::emitRupture(std::stoi(text));
-    else if (what == "COUNTER") harness::useLoopCounter(text[0], std::stoi(text.substr(1)));
-    else if (what == "FLAG") harness::setSuppression(std::abs(std::stoi(text)), text[0] != '-');
+    if (what == "INIT") output::emitToInit(text);
+    else if (what == "CHECK") output::emitToCheck(text);
+    else if (what == "MAININTEST") output::emitToMainInTest(text);
+    else if (what == "CLOSING") output::emitToClosing(text);
+    else if (what == "RECORD") output::writeRecord(output::Record::Command, {text});
+    else if (what == "RUPT") variables::emitRupture(std::stoi(text));
+    else if (what == "COUNTER") output::useLoopCounter(text[0], std::stoi(text.substr(1)));
+    else if (what == "FLAG") output::setSuppression(std::abs(std::stoi(text)), text[0] != '-');
     else ADD_FAILURE() << "unknown pseudo statement " << line;
 }
 
 void compileLine(const std::string& line) {
     const std::string trimmed = diag::trim(line);
     if (trimmed.empty()) {
-        harness::emitCurrent("");
+        output::emitCurrent("");
     } else if (trimmed[0] == '!') {
         pseudoStatement(trimmed.substr(1));
     } else if (trimmed[0] == '#') {
         const std::string code = trimmed.substr(1);
-        if (harness::inInitializationBlock()) harness::emitInitializationCode(code);
-        else if (harness::inTerminationBlock()) harness::emitTerminationCode(code);
-        else harness::emitCurrent(code);
+        if (harness::inInitializationBlock()) output::emitInitializationCode(code);
+        else if (harness::inTerminationBlock()) output::emitTerminationCode(code);
+        else output::emitCurrent(code);
     } else {
         script::dispatchStatement(trimmed, script::statementHandlers());
     }
@@ -83,7 +82,7 @@ void HarnessFixture::SetUp() {
 }
 
 void HarnessFixture::TearDown() {
-    auto& o = harness::outputs();
+    auto& o = output::outputs();
     o.generated.close(false);
     o.companion.close(false);
     o.records.close(false);
@@ -114,7 +113,7 @@ Outputs HarnessFixture::compile(const std::string& script) {
     names.companionPath = (work_ / "G.icc").string();
     names.programName = "G";
     names.versionText = driver::settings().strver;
-    auto& o = harness::outputs();
+    auto& o = output::outputs();
     o.generated.open((work_ / "G.cc").string());
     o.companion.open((work_ / "G.icc").string());
     o.records.open((work_ / "G.tdc").string());

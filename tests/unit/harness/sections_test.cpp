@@ -1,49 +1,10 @@
-// The ways of writing: routing between the sections, the 80-column folding
-// and the suppression flags.
+// The ways of writing: routing between the sections and the suppression
+// flags, as the structure statements drive them.
 #include "harness_fixture.h"
-
-#include "harness/generation.h"
-#include "harness/harness_internal.h"
-#include "harness/output.h"
-#include "harness/structure.h"
 
 namespace harnesstest {
 
 namespace {
-
-using harness::detail::foldLine;
-using Pieces = std::vector<std::string>;
-
-TEST(Folding, ShortAndUnbreakableLinesStay) {
-    EXPECT_EQ(foldLine("x = 1;"), Pieces{"x = 1;"});
-    const std::string word(100, 'a');
-    EXPECT_EQ(foldLine(word), Pieces{word});
-    const std::string directive = "#define tab_initin1(J1) (J1 == 1 ? 1 :(J1 == 2 ? 2 :(J1 == 3 ? 3 : 4)))" +
-                                  std::string(20, ' ') + "/* long */";
-    EXPECT_EQ(foldLine(directive), Pieces{directive});
-}
-
-TEST(Folding, BreaksAfterTheLastSeparatorWithinEightyColumns) {
-    const std::string line = "vorne_run.EDV_INTEGER_CPP(0,0,(long)(a_rather_long_variable_name),0+12,10, "
-                             "(long)((int)2), (long)((int)2));";
-    const Pieces pieces = foldLine(line);
-    ASSERT_EQ(pieces.size(), 2u);
-    EXPECT_EQ(pieces[0], "vorne_run.EDV_INTEGER_CPP(0,0,(long)(a_rather_long_variable_name),0+12,10, (");
-    EXPECT_EQ(pieces[0] + pieces[1], line);
-    for (const std::string& piece : pieces) EXPECT_LE(piece.size(), 80u);
-}
-
-// A break inside a literal or a line comment would change the program.
-TEST(Folding, LiteralsAndCommentsStayWhole) {
-    const std::string line = "vorne_run.DCL_TST_CPP(2, \"" + std::string(40, 'A') + " " + std::string(40, 'B') +
-                             ", C\");";
-    const Pieces pieces = foldLine(line);
-    EXPECT_EQ(pieces, (Pieces{"vorne_run.DCL_TST_CPP(2, ", line.substr(25)}));
-    const std::string commented = "x = 1; // " + std::string(40, 'c') + " " + std::string(40, 'd');
-    EXPECT_EQ(foldLine(commented), (Pieces{"x = 1; ", "// " + std::string(40, 'c') + " " + std::string(40, 'd')}));
-    const std::string character = std::string(78, 'x') + "(';', ' ')";
-    EXPECT_EQ(foldLine(character), (Pieces{std::string(78, 'x') + "(", "';', ' ')"}));
-}
 
 class Writers : public HarnessFixture {};
 

@@ -2,7 +2,7 @@
 // blocks, main and the harness class, under the options that change them.
 #include "harness_fixture.h"
 
-#include "harness/harness_internal.h"
+#include "output/output.h"
 
 namespace harnesstest {
 
@@ -271,7 +271,7 @@ TEST_F(Skeleton, RioPathIsWrittenAsALiteral) {
     EXPECT_NE(out.generated.find("vorne_run.OPF_CPP(\"out\\\\x\\\"y.rio\");\n"), std::string::npos);
     EXPECT_NE(out.generated.find("vorne_run.CLF_CPP(\"out\\\\x\\\"y.rio\");\n"), std::string::npos);
     EXPECT_NE(out.generated.find("HRU_TRACES_FILE(\"out\\\\x\\\"y.rio\")\n"), std::string::npos);
-    EXPECT_EQ(harness::detail::stringLiteralBody("a?" "?=b\n"), "a?\\?=b\\012");
+    EXPECT_EQ(output::stringLiteralBody("a?" "?=b\n"), "a?\\?=b\\012");
     EXPECT_EQ(build(true, kUnit), "");
 }
 

@@ -104,7 +104,7 @@ TEST_F(Dispatch, FrenchKeywords) {
                          Kind::EndFamily, Kind::EndEnvironment, Kind::EndDefine, Kind::EndIf,
                          Kind::EndTermination, Kind::DefineStructure,
                      }));
-    EXPECT_EQ(driver::settings().keywordLanguage, driver::kFrench);
+    EXPECT_EQ(script::keywordLanguage(), driver::kFrench);
 }
 
 // The first keyword may switch the keyword language once; afterwards the
@@ -114,7 +114,7 @@ TEST_F(Dispatch, OneTimeLanguageSwitch) {
               "Morvik-I-LANSWITCH,  Incorrect value for VORNELAN environment variable: it should be 'FR'\n"
               "Morvik-W-STXMETAIN,  Unknown keyword: HEADER h\n"
               "Morvik-W-STXMETAIN,  Unknown keyword: FAMILY f\n");
-    EXPECT_EQ(driver::settings().keywordLanguage, driver::kFrench);
+    EXPECT_EQ(script::keywordLanguage(), driver::kFrench);
     EXPECT_EQ(calls().size(), 2u);
 
     SetUp();
@@ -122,13 +122,13 @@ TEST_F(Dispatch, OneTimeLanguageSwitch) {
     EXPECT_EQ(dispatch({"header h", "entete e"}),
               "Morvik-I-LANSWITCH,  Incorrect value for VORNELAN environment variable: elle devrait etre 'GB'\n"
               "Morvik-W-STXMETAIN,  Unknown keyword: entete e\n");
-    EXPECT_EQ(driver::settings().keywordLanguage, driver::kEnglish);
+    EXPECT_EQ(script::keywordLanguage(), driver::kEnglish);
 }
 
 // A keyword of both languages first: the language never changes.
 TEST_F(Dispatch, BothLanguagesKeywordFixesTheLanguage) {
     EXPECT_EQ(dispatch({"TEST t", "FAMILLE f", "FAMILY g"}), "Morvik-W-STXMETAIN,  Unknown keyword: FAMILLE f\n");
-    EXPECT_EQ(driver::settings().keywordLanguage, driver::kEnglish);
+    EXPECT_EQ(script::keywordLanguage(), driver::kEnglish);
     ASSERT_EQ(calls().size(), 2u);
     EXPECT_EQ(calls()[1].kind, Kind::Family);
 }

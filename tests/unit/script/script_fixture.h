@@ -4,7 +4,8 @@
 
 #include "diag/diag.h"
 #include "driver/settings.h"
-#include "harness/output.h"
+#include "output/output.h"
+#include "output/output_internal.h"
 #include "script/script_internal.h"
 #include "test_support.h"
 
@@ -21,7 +22,7 @@ inline void resetScriptModule() {
     script::detail::resetReaderForTesting();
     script::detail::resetDispatchForTesting();
     script::detail::resetIncludesForTesting();
-    script::detail::resetTraceDescriptionForTesting();
+    output::detail::resetTraceDescriptionForTesting();
 }
 
 inline std::vector<std::string> lines(const std::string& text) {
@@ -39,7 +40,7 @@ protected:
         resetScriptModule();
     }
     void TearDown() override {
-        auto& o = harness::outputs();
+        auto& o = output::outputs();
         o.records.close(false);
         o.generated.close(false);
         resetScriptModule();
@@ -49,15 +50,15 @@ protected:
     // The records written from here on go to records.tdc; the current stream
     // to generated.cc.
     void openOutputs() {
-        harness::outputs().records.open("records.tdc");
-        harness::outputs().generated.open("generated.cc");
+        output::outputs().records.open("records.tdc");
+        output::outputs().generated.open("generated.cc");
     }
     std::vector<std::string> records() {
-        harness::outputs().records.close(false);
+        output::outputs().records.close(false);
         return lines(testsupport::readFile("records.tdc"));
     }
     std::string generated() {
-        harness::outputs().generated.close(false);
+        output::outputs().generated.close(false);
         return testsupport::readFile("generated.cc");
     }
 

@@ -1,5 +1,5 @@
 // The trace description file: its records, numbers and escapes.
-#include "script/sidefiles.h"
+#include "output/output.h"
 #include "script_fixture.h"
 
 #include <cstdlib>
@@ -28,13 +28,13 @@ protected:
 };
 
 TEST_F(TraceDescription, OneServiceTwoTestsAndStubs) {
-    script::beginTraceDescription("out/T.tsf", "dir/s.ptu");
-    script::describeStub("S1", 5);
-    script::describeService("SRV", 1, 7);
-    script::describeTest("T1", 1, 8);
-    script::describeTest("T2", 2, 12);
-    script::describeStub("S2", 20);
-    script::endTraceDescription(false);
+    output::beginTraceDescription("out/T.tsf", "dir/s.ptu");
+    output::describeStub("S1", 5);
+    output::describeService("SRV", 1, 7);
+    output::describeTest("T1", 1, 8);
+    output::describeTest("T2", 2, 12);
+    output::describeStub("S2", 20);
+    output::endTraceDescription(false);
     EXPECT_EQ(body(), (std::vector<std::string>{
                           "DB \"Fernwick-Tracer\"",
                           "SO \"dir/s.ptu\" 000 \"txt\"",
@@ -80,9 +80,9 @@ TEST_F(TraceDescription, OneServiceTwoTestsAndStubs) {
 }
 
 TEST_F(TraceDescription, QuotesAndBackslashesAreEscaped) {
-    script::beginTraceDescription("out/T.tsf", "d\\\"q\".ptu");
-    script::describeService("A\"B", 2, 3);
-    script::endTraceDescription(false);
+    output::beginTraceDescription("out/T.tsf", "d\\\"q\".ptu");
+    output::describeService("A\"B", 2, 3);
+    output::endTraceDescription(false);
     const auto records = body();
     EXPECT_EQ(records[1], "SO \"d\\\\\\\"q\\\".ptu\" 000 \"txt\"");
     EXPECT_EQ(records[2], "IN \"File\" 9 \"d\\\\\\\"q\\\".ptu\"");
@@ -90,23 +90,23 @@ TEST_F(TraceDescription, QuotesAndBackslashesAreEscaped) {
 }
 
 TEST_F(TraceDescription, ErrorsRemoveTheFile) {
-    script::beginTraceDescription("out/T.tsf", "s.ptu");
-    script::describeService("S", 1, 1);
-    script::endTraceDescription(true);
+    output::beginTraceDescription("out/T.tsf", "s.ptu");
+    output::describeService("S", 1, 1);
+    output::endTraceDescription(true);
     EXPECT_FALSE(std::filesystem::exists("out/T.tsf"));
 }
 
 // Without -TSF nothing is written and nothing fails.
 TEST_F(TraceDescription, NotRequested) {
-    script::describeService("S", 1, 1);
-    script::describeTest("T", 1, 2);
-    script::describeStub("B", 3);
-    script::endTraceDescription(false);
+    output::describeService("S", 1, 1);
+    output::describeTest("T", 1, 2);
+    output::describeStub("B", 3);
+    output::endTraceDescription(false);
     EXPECT_TRUE(std::filesystem::is_empty(scratch_.path() / "out"));
 }
 
 TEST_F(TraceDescription, UnwritableFileIsFatal) {
-    EXPECT_EXIT(script::beginTraceDescription("missing/T.tsf", "s.ptu"), testing::ExitedWithCode(7),
+    EXPECT_EXIT(output::beginTraceDescription("missing/T.tsf", "s.ptu"), testing::ExitedWithCode(7),
                 "Morvik-F-IMPOUVFIC,  Cannot open the file missing/T.tsf");
 }
 

@@ -3,7 +3,6 @@
 #include "values/expressions.h"
 
 #include "diag/diag.h"
-#include "driver/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +17,8 @@ using values::TypeKind;
 using values::Value;
 using values::ValueKind;
 
-constexpr values::Dialect kEnglish{driver::kCpp, driver::kEnglish};
-constexpr values::Dialect kFrench{driver::kCpp, driver::kFrench};
+constexpr values::Dialect kEnglish{values::kCpp, values::kEnglish};
+constexpr values::Dialect kFrench{values::kCpp, values::kFrench};
 
 class Expressions : public testing::Test {
 protected:
@@ -168,9 +167,9 @@ TEST_F(Expressions, NonConstantsStayText) {
 
 // Without C syntax a "*" before ")" is a missing factor.
 TEST_F(Expressions, PointerDeclaratorsOnlyInC) {
-    EXPECT_EQ(eval("(T*)p", {driver::kC, driver::kEnglish}), "irreducible (T *)p");
+    EXPECT_EQ(eval("(T*)p", {values::kC, values::kEnglish}), "irreducible (T *)p");
     EXPECT_EQ(messages(), "");
-    EXPECT_EQ(eval("(T*)p", {driver::kAda, driver::kEnglish}), "error");
+    EXPECT_EQ(eval("(T*)p", {values::kAda, values::kEnglish}), "error");
     EXPECT_EQ(messages(), "Morvik-E-SYNTAXERO,  <FACTEUR> expected\n");
 }
 
@@ -370,8 +369,8 @@ TEST_F(Expressions, CombinationTable) {
     EXPECT_EQ(c(s, "&", irr), "irreducible \"s\",f(y)");
     EXPECT_EQ(c(irr, "+", s), "irreducible f(y),\"s\"");
     EXPECT_EQ(c(irr, "*", irr), "irreducible f(y)*f(y)");
-    EXPECT_EQ(describe(values::combine(s, "+", id, {driver::kAda, driver::kEnglish})), "irreducible \"s\"&x");
-    EXPECT_EQ(describe(values::combine(s, "+", id, {driver::kPascal, driver::kEnglish})), "irreducible 's'+x");
+    EXPECT_EQ(describe(values::combine(s, "+", id, {values::kAda, values::kEnglish})), "irreducible \"s\"&x");
+    EXPECT_EQ(describe(values::combine(s, "+", id, {values::kPascal, values::kEnglish})), "irreducible 's'+x");
     EXPECT_EQ(messages(), "");
 
     EXPECT_EQ(c(s, "+", i), "error");
@@ -485,10 +484,10 @@ TEST_F(Expressions, RenderingMessagesFollowTheKeywordLanguage) {
 }
 
 TEST_F(Expressions, OtherLanguagesKeepTheirOwnForms) {
-    const values::Dialect ada{driver::kAda, driver::kEnglish};
+    const values::Dialect ada{values::kAda, values::kEnglish};
     EXPECT_EQ(values::render(values::evaluate("255", ada), {TypeKind::ENTIER, DisplayFormat::HEXA, 8}, ada), "0FFH");
     EXPECT_EQ(values::render(Value::string("a"), {TypeKind::CHAINE, DisplayFormat::DECIMAL_DEF, 0},
-                             {driver::kPascal, driver::kEnglish}),
+                             {values::kPascal, values::kEnglish}),
               "'a'");
 }
 
@@ -503,8 +502,8 @@ TEST_F(Expressions, AbsoluteValues) {
     EXPECT_EQ(abs("-1.5"), "real 0.15E1");
     EXPECT_EQ(abs("x"), "irreducible PRIV_ABS(x)");
     EXPECT_EQ(abs("x-1"), "irreducible PRIV_ABS(x-1)");
-    EXPECT_EQ(abs("x", {driver::kAda, driver::kEnglish}), "irreducible ABS(x)");
-    EXPECT_EQ(abs("x", {driver::kAsm, driver::kEnglish}), "irreducible x");
+    EXPECT_EQ(abs("x", {values::kAda, values::kEnglish}), "irreducible ABS(x)");
+    EXPECT_EQ(abs("x", {values::kAsm, values::kEnglish}), "irreducible x");
     EXPECT_EQ(messages(), "");
     EXPECT_EQ(abs("\"ab\""), "error");
     EXPECT_EQ(messages(), "Morvik-E-VALABSIMP,  Cannot convert to an absolute value \"ab\"\n");
@@ -548,28 +547,16 @@ TEST_F(Expressions, RandomTextsFailWithAMessageOrSucceedSilently) {
 // ---- Names and the current dialect ------------------------------------------------------
 
 TEST_F(Expressions, TokenKindNames) {
-    EXPECT_EQ(values::tokenKindName(values::TokenKind::OPERATEUR, driver::kFrench), "OPERATEUR");
-    EXPECT_EQ(values::tokenKindName(values::TokenKind::OPERATEUR, driver::kEnglish), "OPERATOR");
-    EXPECT_EQ(values::tokenKindName(values::TokenKind::EXPRESSION_IRREDUCTIBLE, driver::kFrenchAlternate),
+    EXPECT_EQ(values::tokenKindName(values::TokenKind::OPERATEUR, values::kFrench), "OPERATEUR");
+    EXPECT_EQ(values::tokenKindName(values::TokenKind::OPERATEUR, values::kEnglish), "OPERATOR");
+    EXPECT_EQ(values::tokenKindName(values::TokenKind::EXPRESSION_IRREDUCTIBLE, values::kFrenchAlternate),
               "EXPRESSION_IRREDUCTIBLE");
-    EXPECT_EQ(values::tokenKindName(values::TokenKind::OPER_RESOLUTION_PORTEE, driver::kEnglish),
+    EXPECT_EQ(values::tokenKindName(values::TokenKind::OPER_RESOLUTION_PORTEE, values::kEnglish),
               "SCOPE_RESOLUTION_OERATOR");
-    EXPECT_EQ(values::tokenKindName(values::TokenKind::ACCOLADE_D, driver::kEnglish), "R_BRACKET");
-    EXPECT_EQ(values::tokenKindName(static_cast<values::TokenKind>(27), driver::kEnglish), "?");
-    EXPECT_EQ(values::valueKindName(ValueKind::Irreducible, driver::kEnglish), "IRREDUCTIBLE_EXPRESSION");
-    EXPECT_EQ(values::valueKindName(ValueKind::Error, driver::kFrench), "ERREUR");
-}
-
-TEST_F(Expressions, TheRunsKeywordLanguageChoosesTheNames) {
-    auto& settings = driver::settings();
-    const int saved = settings.keywordLanguage;
-    settings.keywordLanguage = driver::kFrench;
-    EXPECT_TRUE(values::evaluate("a.").failed());
-    EXPECT_EQ(messages(), "Morvik-E-SYNTAXERO,  <IDENTIFICATEUR> expected\n");
-    settings.keywordLanguage = driver::kEnglish;
-    EXPECT_TRUE(values::evaluate("a.").failed());
-    EXPECT_EQ(messages(), "Morvik-E-SYNTAXERO,  <IDENTIFIER> expected\n");
-    settings.keywordLanguage = saved;
+    EXPECT_EQ(values::tokenKindName(values::TokenKind::ACCOLADE_D, values::kEnglish), "R_BRACKET");
+    EXPECT_EQ(values::tokenKindName(static_cast<values::TokenKind>(27), values::kEnglish), "?");
+    EXPECT_EQ(values::valueKindName(ValueKind::Irreducible, values::kEnglish), "IRREDUCTIBLE_EXPRESSION");
+    EXPECT_EQ(values::valueKindName(ValueKind::Error, values::kFrench), "ERREUR");
 }
 
 TEST_F(Expressions, TypeKindAndFormatNames) {

@@ -1,18 +1,16 @@
 // Output files, the generated-file list, file headers and the listing header.
-#include "script/sidefiles.h"
+#include "output/output.h"
 
+#include "config/settings.h"
 #include "diag/diag.h"
 #include "diag/strings.h"
-#include "driver/settings.h"
 
 #include <cstdlib>
 #include <unistd.h>
 
-namespace script {
+namespace output {
 
 namespace {
-
-constexpr std::string_view kToolVersion = "8.0.1.2.343.015";
 
 struct ListTag {
     const char* extension;
@@ -27,22 +25,47 @@ constexpr ListTag kListTags[] = {
     {"ddt", "DDT"}, {"tdc", "TDC"}, {"mdt", "MDT"}, {"xrd", "XRD"}, {"tsf", "TSF"},
 };
 
+// The comment header of a generated file: a frame of 72 columns whose text
+// lines hold 68 characters ("* " text " *"), continuation lines 66 ("*   ").
+struct FileHeaderLayout {
+    std::size_t frameWidth = 72;
+    std::size_t textWidth = 68;
+    std::size_t wholeText = 67;  // a longer text is cut
+    std::size_t continuationWidth = 66;
+    std::size_t continuationCut = 65;
+    std::string_view separators = "/ ,";
+};
+constexpr FileHeaderLayout kFileHeader;
+
 struct HeaderLabels {
-    const char* tool;
-    const char* command;
-    const char* file;
+    std::string_view tool;
+    std::string_view command;
+    std::string_view file;
 };
 
-constexpr HeaderLabels kHeaderLabels[] = {
-    {"OUTIL", "COMMANDE", "FICHIER"}, {"OUTIL", "COMMANDE", "FICHIER"}, {"TOOL", "COMMAND", "FILE"}};
+constexpr HeaderLabels kFrenchLabels = {"OUTIL", "COMMANDE", "FICHIER"};
+constexpr HeaderLabels kEnglishLabels = {"TOOL", "COMMAND", "FILE"};
 
+// The header is written before the script's first keyword: in the keyword
+// language the run starts with.
 const HeaderLabels& headerLabels() {
-    const int language = driver::settings().keywordLanguage;
-    return kHeaderLabels[language >= 0 && language <= 2 ? language : 2];
+    return values::frenchKeywords(config::settings().keywordLanguage) ? kFrenchLabels : kEnglishLabels;
 }
 
+// The listing header: 78 columns, "*" in the last; labelled fields cut in
+// pieces of at most 63 characters when longer than 64.
+struct ListingHeaderLayout {
+    std::size_t frameWidth = 78;
+    std::size_t contentWidth = 77;
+    std::size_t wholeField = 64;
+    std::size_t fieldPiece = 63;
+    std::string_view separators = " ,;()-";
+    std::string_view continuationLabel = "*            ";
+};
+constexpr ListingHeaderLayout kListingHeader;
+
 void appendToGeneratedFileList(const std::string& path) {
-    const std::string& logPath = driver::settings().glentoLogPath;
+    const std::string& logPath = config::settings().glentoLogPath;
     if (logPath.empty()) return;
     std::FILE* log = std::fopen(logPath.c_str(), "a");
     if (!log) diag::fatal("IMPOUVFIC", logPath);
@@ -59,37 +82,40 @@ void writeFramedText(OutputFile& file, std::string_view opener, std::string_view
         file.writeLine(std::string(opener) + std::string(head) + diag::pad(piece, ' ', width) + " *" +
                        std::string(closer));
     };
-    if (text.size() <= 67) {
-        frame("* ", text, 68);
+    const FileHeaderLayout& h = kFileHeader;
+    if (text.size() <= h.wholeText) {
+        frame("* ", text, h.textWidth);
         return;
     }
-    std::size_t length = diag::cutAtSeparators(text, 68, "/ ,");
-    frame("* ", text.substr(0, length), 68);
+    std::size_t length = diag::cutAtSeparators(text, h.textWidth, h.separators);
+    frame("* ", text.substr(0, length), h.textWidth);
     text.remove_prefix(length);
     while (!text.empty()) {
-        length = diag::cutAtSeparators(text, 65, "/ ,");
-        frame("*   ", text.substr(0, length), 66);
+        length = diag::cutAtSeparators(text, h.continuationCut, h.separators);
+        frame("*   ", text.substr(0, length), h.continuationWidth);
         text.remove_prefix(length);
     }
 }
 
 std::string listingLine(std::string_view content) {
-    if (content.size() >= 77) return std::string(content) + " *";
-    return diag::pad(content, ' ', 77) + "*";
+    const std::size_t width = kListingHeader.contentWidth;
+    if (content.size() >= width) return std::string(content) + " *";
+    return diag::pad(content, ' ', width) + "*";
 }
 
 // A labelled listing line, cut in pieces of at most 63 characters when long.
 void writeListingField(std::string_view label, std::string_view text) {
+    const ListingHeaderLayout& h = kListingHeader;
     std::string out;
-    if (text.size() <= 64) {
+    if (text.size() <= h.wholeField) {
         out = listingLine(std::string(label) + std::string(text)) + "\n";
     } else {
         std::string_view head = label;
         while (!text.empty()) {
-            const std::size_t length = diag::cutAtSeparators(text, 63, " ,;()-");
+            const std::size_t length = diag::cutAtSeparators(text, h.fieldPiece, h.separators);
             out += listingLine(std::string(head) + std::string(text.substr(0, length))) + "\n";
             text.remove_prefix(length);
-            head = "*            ";
+            head = h.continuationLabel;
         }
     }
     diag::writeToMessageFile(out);
@@ -152,8 +178,8 @@ void openGeneratedFile(OutputFile& file, const std::string& path) {
 void writeFileHeader(OutputFile& file, std::string_view opener, std::string_view closer,
                      std::string_view commandImage, std::string_view date) {
     const bool suppressLine = std::getenv("VORNE_SUPPRESS_LINE_IN_HEADER") != nullptr;
-    const std::string stars(72, '*');
-    const std::string blank = "*" + std::string(70, ' ') + "*";
+    const std::string stars(kFileHeader.frameWidth, '*');
+    const std::string blank = "*" + std::string(kFileHeader.frameWidth - 2, ' ') + "*";
     const auto& labels = headerLabels();
     const auto line = [&](std::string_view text) {
         file.writeLine(std::string(opener) + std::string(text) + std::string(closer));
@@ -161,7 +187,7 @@ void writeFileHeader(OutputFile& file, std::string_view opener, std::string_view
     line(stars);
     writeFramedText(file, opener, closer,
                     std::string(labels.tool) + " : Unit Test Compiler VERSION " +
-                        std::string(kToolVersion));
+                        std::string(diag::kToolVersion));
     if (!suppressLine) line(blank);
     writeFramedText(file, opener, closer, std::string(labels.command) + " : " + std::string(commandImage));
     line(blank);
@@ -174,9 +200,10 @@ void writeFileHeader(OutputFile& file, std::string_view opener, std::string_view
 void writeListingHeader(std::string_view listingPath, std::string_view commandImage,
                         std::string_view date) {
     if (!diag::messageFileOpen()) return;
-    const std::string stars(78, '*');
+    const std::string stars(kListingHeader.frameWidth, '*');
     diag::writeToMessageFile(stars + "\n");
-    diag::writeToMessageFile(listingLine("Deprecated C++ Test Script Compiler " + std::string(kToolVersion)) + "\n");
+    const std::string title = std::string(diag::kToolTitle) + " " + std::string(diag::kToolVersion);
+    diag::writeToMessageFile(listingLine(title) + "\n");
     diag::writeToMessageFile(listingLine("*") + "\n");
     writeListingField("* COMMANDE : ", commandImage);
     writeListingField("* FICHIER : ", listingPath);
@@ -185,4 +212,4 @@ void writeListingHeader(std::string_view listingPath, std::string_view commandIm
     diag::writeToMessageFile(stars + "\n");
 }
 
-}  // namespace script
+}  // namespace output

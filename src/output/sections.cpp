@@ -1,11 +1,12 @@
 // The sections in which a test is assembled, the routing of each way of
 // writing, the 80-column folding and the template writer.
-#include "harness/harness_internal.h"
-#include "harness/output.h"
+#include "output/output.h"
+
+#include "output/output_internal.h"
 
 #include <cstdio>
 
-namespace harness::detail {
+namespace output {
 
 namespace {
 
@@ -14,8 +15,10 @@ constexpr std::string_view kFoldSeparators = " ,;()";
 
 enum class Destination { Main, Init, Closing, Call, Check, InitializationCode, TerminationCode };
 
+using detail::state;
+
 std::string& buffer(Destination destination) {
-    Sections& s = state().sections;
+    detail::Sections& s = state().sections;
     switch (destination) {
     case Destination::Init: return s.init;
     case Destination::Closing: return s.closing;
@@ -43,9 +46,22 @@ void writeFolded(Destination destination, std::string_view line) {
 }
 
 Destination currentDestination() {
-    const Current& c = state().current;
-    if (!c.testAssembled) return Destination::Main;
-    return c.elementSectionsOpen ? Destination::Call : Destination::Init;
+    const detail::Sections& s = state().sections;
+    if (!s.testAssembled) return Destination::Main;
+    return s.elementSectionsOpen ? Destination::Call : Destination::Init;
+}
+
+// Appends a whole section to the end of the init section while a test is
+// assembled, else to the main stream.
+void appendToInit(std::string& from) {
+    if (state().sections.testAssembled) state().sections.init.append(from);
+    else outputs().generated.write(from);
+    from.clear();
+}
+
+void appendToMain(std::string& from) {
+    outputs().generated.write(from);
+    from.clear();
 }
 
 // Offsets just after each separator where a line may be broken: outside
@@ -92,7 +108,7 @@ std::vector<std::string> foldLine(std::string_view line) {
 }
 
 void writeSection(Section section, std::string_view line) {
-    const Current& c = state().current;
+    const detail::Sections& c = state().sections;
     switch (section) {
     case Section::Main: writeRaw(Destination::Main, line); break;
     case Section::Current: writeRaw(currentDestination(), line); break;
@@ -105,7 +121,7 @@ void writeSection(Section section, std::string_view line) {
     case Section::Closing: writeRaw(Destination::Closing, line); break;
     case Section::Call: writeRaw(c.elementSectionsOpen ? Destination::Call : currentDestination(), line); break;
     case Section::Check:
-        if (state().suppression[kVariableFlag]) break;
+        if (generation().suppression[kVariableFlag]) break;
         // Outside an element a check line joins the test body rather than
         // waiting in a section that no element will copy.
         if (c.elementSectionsOpen) writeFolded(Destination::Check, line);
@@ -116,11 +132,40 @@ void writeSection(Section section, std::string_view line) {
     }
 }
 
-void copySection(std::string& from, Section to) {
-    if (to == Section::Init && state().current.testAssembled) state().sections.init.append(from);
-    else outputs().generated.write(from);
-    from.clear();
+void openTestSections() {
+    detail::Sections& s = state().sections;
+    s.init.clear();
+    s.closing.clear();
+    s.testAssembled = true;
 }
+
+void closeTestSections() {
+    detail::Sections& s = state().sections;
+    s.testAssembled = false;
+    appendToMain(s.init);
+    appendToMain(s.closing);
+}
+
+bool testAssembled() { return state().sections.testAssembled; }
+
+void openElementSections() {
+    detail::Sections& s = state().sections;
+    s.call.clear();
+    s.check.clear();
+    s.elementSectionsOpen = true;
+}
+
+void closeElementSections() {
+    detail::Sections& s = state().sections;
+    s.elementSectionsOpen = false;
+    appendToInit(s.call);
+    appendToInit(s.check);
+}
+
+bool elementSectionsOpen() { return state().sections.elementSectionsOpen; }
+
+void flushInitializationCode() { appendToMain(state().sections.initializationCode); }
+void flushTerminationCode() { appendToMain(state().sections.terminationCode); }
 
 std::string fillPlaceholders(std::string_view text, std::initializer_list<std::string_view> args) {
     std::string out;
@@ -165,4 +210,4 @@ std::string stringLiteralBody(std::string_view text) {
     return out;
 }
 
-}  // namespace harness::detail
+}  // namespace output
