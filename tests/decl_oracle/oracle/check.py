@@ -24,6 +24,7 @@ class Analysis:
     seconds: float = 0.0
     timed_out: bool = False
     levels: Counter = field(default_factory=Counter)
+    baseline: set = field(default_factory=set)    # (kind, name) the standard definitions alone declare
 
     def problems(self):
         found = []
@@ -81,10 +82,14 @@ def vorne_decl_arguments(header_set, program, includer, std_define=STD_DEFINE, s
     arguments = [program]
     for flag in header_set.compiler_flags():
         arguments += [flag[:2], flag[2:]]
+    # "compiler": the search list of gcc (g++ for C++); "target": the C
+    # library from gcc's list, the C++ library from the target package.
     if (system or header_set.system) == "compiler":
-        driver = "g++" if header_set.cxx else "gcc"
-        for directory in toolchain.search_directories(driver, header_set.language):
-            arguments += ["-I", directory]
+        driver, language = ("g++", "c++") if header_set.cxx else ("gcc", "c")
+    else:
+        driver, language = "gcc", "c"
+    for directory in toolchain.search_directories(driver, language):
+        arguments += ["-I", directory]
     return arguments + ["--std-define", std_define, includer]
 
 
@@ -94,11 +99,27 @@ def run_vorne_decl(header_set, program, directory, std_define=STD_DEFINE, system
         out.write(header_set.includer())
     done = toolchain.run(vorne_decl_arguments(header_set, program, includer, std_define, system), timeout=timeout)
     levels = Counter(m.group(1) for m in _DIAGNOSTIC.finditer(done.stderr))
-    return Analysis(done.stdout, done.stderr, done.status, done.seconds, done.timed_out, levels)
+    analysis = Analysis(done.stdout, done.stderr, done.status, done.seconds, done.timed_out, levels)
+    analysis.baseline = _baseline(header_set, program, directory, std_define, system)
+    return analysis
 
 
-def normalized(kind, name, inline_namespaces):
+def _baseline(header_set, program, directory, std_define, system):
+    """What the standard definitions declare before any header: not the set's."""
+    empty = os.path.join(directory, "oracle_empty" + (".cc" if header_set.cxx else ".c"))
+    open(empty, "w").close()
+    done = toolchain.run(vorne_decl_arguments(header_set, program, empty, std_define, system), timeout=60)
+    entries, _ = parse_text(done.stdout)
+    return {(e.kind, e.name) for e in entries}
+
+
+def normalized(kind, name, inline_namespaces, renames=None):
+    """The name matched between castxml and vorne-decl: no unnamed or inline
+    namespace, and a tag that C declares inside a structure under its C++
+    name (either spelling is right for a C header)."""
     scopes = [s for s in name.split("::") if not is_unnamed_namespace(s) and s not in inline_namespaces]
+    if renames and scopes and scopes[0] in renames and (len(scopes) > 1 or kind in ("tag", "enumerator")):
+        scopes = renames[scopes[0]].split("::") + scopes[1:]
     return kind, "::".join(scopes)
 
 
@@ -108,16 +129,18 @@ def check(header_set, analysis, directory, model=None, own=None, other=None):
     if model is None:
         model, own, other = castxml.load(header_set, directory)
     inline = model.inline_namespaces()
+    renames = {} if header_set.cxx else castxml.c_nesting(model, own)
     entries, report.format_errors = parse_text(analysis.text)
-    own_names = Counter(normalized(e.kind, e.name, inline) for e in own)
-    printed = Counter(normalized(e.kind, e.name, inline) for e in entries)
-    _coverage(report, own_names, printed, inline, other)
+    own_names = Counter(normalized(e.kind, e.name, inline, renames) for e in own)
+    printed = Counter(normalized(e.kind, e.name, inline, renames) for e in entries)
+    other = {normalized(kind, name, inline, renames) for kind, name in other}
+    _coverage(report, own_names, printed)
+    elsewhere = other | {normalized(kind, name, inline, renames) for kind, name in analysis.baseline}
 
     def is_own(entry):
-        key = normalized(entry.kind, entry.name, inline)
-        return key in own_names or key not in other
+        key = normalized(entry.kind, entry.name, inline, renames)
+        return key in own_names or key not in elsewhere
 
-    renames = {} if header_set.cxx else castxml.c_nesting(model, own)
     flags = header_set.compiler_flags()
     macros = gxx.macro_names(asserts.headers_source(header_set.headers) + "\n", flags, directory,
                              c_headers=not header_set.cxx)
@@ -131,7 +154,7 @@ def check(header_set, analysis, directory, model=None, own=None, other=None):
     _widths_from_castxml(plan.verdicts, own, inline)
     report.unknown = [v.entry for v in plan.verdicts
                       if v.left_out and v.left_out.startswith("not reachable")
-                      and normalized(v.entry.kind, v.entry.name, inline) not in own_names]
+                      and normalized(v.entry.kind, v.entry.name, inline, renames) not in own_names]
     report.views = _views(report, flags, directory, generator)
     return report
 
@@ -155,7 +178,7 @@ def _widths_from_castxml(verdicts, own, inline):
             verdict.failures.append(("width", f"castxml gives the width {known}"))
 
 
-def _coverage(report, own_names, printed, inline, other):
+def _coverage(report, own_names, printed):
     report.castxml_total = sum(own_names.values())
     report.matched = sum(min(count, printed[key]) for key, count in own_names.items())
     report.unmatched = sorted(f"{kind} {name}" + (f" (x{count - printed[(kind, name)]})" if count - printed[(kind, name)] > 1 else "")

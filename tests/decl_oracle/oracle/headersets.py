@@ -25,8 +25,9 @@ class HeaderSet:
     include_dirs: list = field(default_factory=list)
     own_dirs: list = field(default_factory=list)   # fixtures: every file below counts
     # Where vorne-decl finds the standard headers: "compiler" puts the search
-    # list of gcc (g++) after the set's own directories, "target" leaves them
-    # to the target package's stand-ins.
+    # list of gcc (g++ for C++) after the set's own directories, "target"
+    # gcc's list only, leaving the C++ library to the target package's
+    # stand-ins.
     system: str = "compiler"
     # g++ always defines _GNU_SOURCE; C headers are read with it everywhere
     # so that gcc, castxml and the analyser see the declarations g++ sees.

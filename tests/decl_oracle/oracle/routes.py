@@ -7,6 +7,7 @@ reached:
   struct S { union { int a; } u; };      S::<anonymous>::a, then S::u  -> S .u.a
   struct S { union { int a; }; };        S::<anonymous>::a alone       -> S .a
   typedef struct { int a; } T;           <anonymous>::a, then T        -> T .a
+                                         (T's type written "struct <anonymous>" or "T")
   struct { int a; } v;                   <anonymous>::a, then v        -> decltype(v) .a
 """
 import re
@@ -89,6 +90,10 @@ def _open(owner, stack, groups):
 def _bind(group, closing, stack):
     """Decides how the group's members are reached from the entry that closed it."""
     enclosing = group.owner[:-1]
+    if closing is not None and closing.kind == "typedef" and tuple(closing.scopes[:-1]) == enclosing \
+            and closing.type.strip() in (closing.name, closing.scopes[-1]):
+        group.root = "::" + closing.name        # the typedef that names the type (for linkage)
+        return
     if closing is not None and is_plain_unnamed(closing.type):
         if closing.kind == "member" and tuple(closing.scopes[:-1]) == enclosing:
             group.relative = "." + closing.scopes[-1]
