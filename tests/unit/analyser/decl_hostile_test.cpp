@@ -1,6 +1,9 @@
 // Hostile texts end with diagnostics, never with a crash, a hang or a stack
 // overflow, and the declarations around them are still entered.
 #include "decl_fixture.h"
+#include "hostile_inputs.h"
+
+#include <map>
 
 namespace {
 
@@ -118,6 +121,33 @@ TEST_F(Decl, EveryPrefixOfADeclarationEndsWithADiagnostic) {
         EXPECT_EQ(decltest::captured().size(), 1u) << text.substr(0, cut);
         EXPECT_TRUE(reported(splitsEllipsis ? "SYNTAXERR" : "UNEXP_EOF")) << text.substr(0, cut);
     }
+}
+
+// The hostile inputs shared with the other tests: what the analyser says of
+// each C one (too deep nesting exhausts the parser's bounded stack); the C++
+// ones only have to end.
+TEST_F(Decl, SharedHostileInputs) {
+    const std::map<std::string, bool> saysSomething = {
+        {"nested_parentheses", true},   {"nested_array_declarators", true},
+        {"nested_function_declarators", true}, {"nested_pointers", true},
+        {"long_identifier", false},     {"structure_containing_itself", false},
+        {"recursive_typedef_chain", false},    {"unbalanced_braces", true},
+        {"nul_bytes", true},
+    };
+    for (const auto& input : hostile::hostileInputs()) {
+        resetTable(globalTable());
+        decltest::captured().clear();
+        analyse(input.text);
+        if (input.cxx) continue;
+        EXPECT_EQ(!decltest::captured().empty(), saysSomething.at(input.name)) << input.name;
+    }
+    resetTable(globalTable());
+    analyse(hostile::recursiveTypedefChain(1000));
+    EXPECT_EQ(typeOf("value"), "T0");
+    analyse(hostile::longIdentifier(1 << 20));
+    EXPECT_EQ(typeOf("value"), std::string(1 << 20, 'a'));
+    analyse(hostile::unbalancedBraces(10));
+    EXPECT_NE(find("after_close"), nullptr);
 }
 
 }  // namespace
