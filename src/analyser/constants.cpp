@@ -216,7 +216,7 @@ Constant plainCharacter(const std::vector<std::uint64_t>& list) {
     Constant c;
     if (list.size() != 1) {
         c.kind = Constant::Kind::String;
-        c.text = textOf(list);
+        c.text = keepText(textOf(list));
         return c;
     }
     const BaseTypeSizes& sizes = baseTypeSizes();
@@ -259,7 +259,7 @@ std::optional<Constant> scanNumber(std::string_view text, const ConstantSite& si
     if (looksFloating(text)) {
         Constant c;
         c.kind = Constant::Kind::Floating;
-        c.text = std::string(text);
+        c.text = keepText(text);
         return c;
     }
     const auto digits = splitInteger(text);
@@ -292,7 +292,7 @@ Constant scanString(std::string_view text, const ConstantSite& site) {
         report(kWarning, "INVCSTCAR", text, site.file, site.line);
         return c;
     }
-    c.text = textOf(characters(body, text, site));
+    c.text = keepText(textOf(characters(body, text, site)));
     return c;
 }
 

@@ -4,6 +4,9 @@
 
 #include "analyser/builders_internal.h"
 
+#include <array>
+#include <unordered_map>
+
 namespace analyser::decl {
 
 bool ParseContext::inBody() const { return scopes.back().definition != nullptr; }
@@ -37,11 +40,7 @@ std::uint32_t storageBit(int token) {
 
 // The type a typedef name or a tag stands for, as a specifier.
 Type* namedType(const DeclValue& start) {
-    if (start.declaration) {
-        Declaration* d = start.declaration;
-        if (!d->typedefReference) d->typedefReference = newTypedefRef(d);
-        return d->typedefReference;
-    }
+    if (start.declaration) return typedefReference(start.declaration);
     return start.tag ? start.tag->type : nullptr;
 }
 
@@ -90,10 +89,21 @@ Aggregate* resolvePending(ParseContext& ctx, DeclSpec* spec) {
     return spec->pendingTag;
 }
 
+// A qualified base type is shared like the base type itself.
+Type* qualifiedBase(Type* base, std::uint8_t qualifiers) {
+    static std::unordered_map<const Type*, std::array<Type*, 8>> made;
+    Type*& node = made[base][qualifiers & 7];
+    if (!node) node = withQualifiers(base, qualifiers);
+    return node;
+}
+
 Type* qualified(Type* type, const DeclSpec* spec) {
     if (!type || (spec->qualifiers == 0 && spec->modifiers.empty())) return type;
-    Type* result = withQualifiers(type, type->qualifiers | spec->qualifiers);
-    for (const Name m : spec->modifiers) result->modifiers.push_back(m);
+    const std::uint8_t qualifiers = type->qualifiers | spec->qualifiers;
+    const bool base = type->kind == Kind::Integral || type->kind == Kind::Floating;
+    if (base && spec->modifiers.empty() && !type->modifiers) return qualifiedBase(type, qualifiers);
+    Type* result = withQualifiers(type, qualifiers);
+    for (const Name m : spec->modifiers) addModifier(result, m);
     return result;
 }
 

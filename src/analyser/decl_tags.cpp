@@ -185,9 +185,7 @@ bool isIdentifier(std::string_view text) {
 Type* typeFromTypeof(ParseContext& ctx, const DeclValue& operand) {
     if (isIdentifier(operand.text))
         if (Declaration* d = lookupName(*ctx.table, diag::internString(operand.text), ctx.current())) {
-            if (!(d->storage & kTypedef)) return d->type;
-            if (!d->typedefReference) d->typedefReference = newTypedefRef(d);
-            return d->typedefReference;
+            return d->storage & kTypedef ? typedefReference(d) : d->type;
         }
     if (Type* type = typeFromText(*ctx.table, ctx.current(), operand.text)) return type;
     return newNamed(diag::internString("__typeof__(" + std::string(operand.text) + ")"));

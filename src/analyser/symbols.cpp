@@ -186,13 +186,6 @@ void removeEntriesAfter(SymbolTable& table, std::size_t mark) {
 
 // ---- Look-up ------------------------------------------------------------------
 
-void visibleScopes(const Scope* from, std::vector<const Scope*>& into) {
-    for (const Scope* s = from; s; s = s->parent) {
-        into.push_back(s);
-        for (const Scope* used : s->usings) into.push_back(used);
-    }
-}
-
 namespace {
 
 Declaration* pick(const std::vector<Declaration*>& chain, LookupMode mode) {

@@ -101,9 +101,6 @@ Denoted lookupAny(const SymbolTable& table, Name name, const Scope* from);
 // the scope that holds it.
 void exposeAnonymousMembers(SymbolTable& table, Aggregate* anonymous, Scope* into);
 
-// The scopes a name is searched in from a scope, innermost first.
-void visibleScopes(const Scope* from, std::vector<const Scope*>& into);
-
 // The name of a scope, a declaration or a tag qualified with "::" (global
 // scope names have no prefix; unnamed types are "<anonymous>").
 std::string qualifiedScopeName(const Scope* scope);

@@ -24,8 +24,10 @@ void report(int severity, std::string_view code, std::string_view parameter, std
     if (reporting().callback) reporting().callback(severity, code, parameter, file, line);
 }
 
+// Short texts (array bounds, widths, values) repeat: they are interned.
 std::string_view keepText(std::string_view text) {
     if (text.empty()) return {};
+    if (text.size() <= 64) return diag::ribbonText(diag::internString(text));
     return arena().texts.emplace_back(text);
 }
 
@@ -36,18 +38,6 @@ Type* newType(Kind kind, Scope* scope) {
     t.kind = kind;
     t.scope = scope;
     return &t;
-}
-
-Type* newBaseType(std::string_view name, int bits, bool isChar) {
-    Type* t = newType(Kind::Integral);
-    t->base = {diag::internString(name), bits, isChar};
-    return t;
-}
-
-Type* newFloatingType(std::string_view name) {
-    Type* t = newType(Kind::Floating);
-    t->base = {diag::internString(name), 0, false};
-    return t;
 }
 
 Type* newPointer(Type* pointee, std::uint8_t qualifiers) {
@@ -124,9 +114,36 @@ Scope* newScope(ScopeKind kind, Name name, Scope* parent, Aggregate* record) {
     return &s;
 }
 
-Type* withQualifiers(const Type* type, std::uint8_t qualifiers) {
+void addModifier(Type* type, Name word) {
+    if (!type->modifiers) type->modifiers = &arena().wordLists.emplace_back();
+    type->modifiers->push_back(word);
+}
+
+TypedefInfo& typedefInfo(Declaration* d) {
+    if (!d->typedefInfo) d->typedefInfo = &arena().typedefInfos.emplace_back();
+    return *d->typedefInfo;
+}
+
+Type* typedefReference(Declaration* d) {
+    TypedefInfo& info = typedefInfo(d);
+    if (!info.reference) info.reference = newTypedefRef(d);
+    return info.reference;
+}
+
+namespace {
+
+// A copy of one node; its modifier words are its own.
+Type* copyNode(const Type* type) {
     Type* t = newType(type->kind, type->scope);
     *t = *type;
+    if (type->modifiers) t->modifiers = &arena().wordLists.emplace_back(*type->modifiers);
+    return t;
+}
+
+}  // namespace
+
+Type* withQualifiers(const Type* type, std::uint8_t qualifiers) {
+    Type* t = copyNode(type);
     t->qualifiers = qualifiers;
     return t;
 }
@@ -152,8 +169,7 @@ Type* copyType(const Type* type, bool deep) {
             *link = const_cast<Type*>(type);
             return head;
         }
-        Type* node = newType(type->kind, type->scope);
-        *node = *type;
+        Type* node = copyNode(type);
         if (node->kind == Kind::Function && node->prototype)
             node->prototype = &(arena().prototypes.emplace_back(*node->prototype));
         *link = node;
@@ -396,7 +412,8 @@ Type* CPP_compose_type(Type* outer, Type* inner, std::string_view file, int line
     }
     if (Type* hole = deepestHole(inner)) {
         hole->inner = outer;
-        for (const Name modifier : outer->modifiers) inner->modifiers.push_back(modifier);
+        if (outer->modifiers)
+            for (const Name modifier : *outer->modifiers) addModifier(inner, modifier);
         return inner;
     }
     if (isBase(outer) && isBase(inner)) return composeBaseTypes(outer, inner, file, line);
@@ -432,8 +449,8 @@ const Type* resolveTypedefs(const Type* type) {
     const Type* result = nullptr;
     for (int depth = 0; type && depth < kMaxTypeDepth; ++depth) {
         Declaration* d = type->kind == Kind::TypedefRef ? type->typedefDecl : nullptr;
-        if (d && d->resolvedGeneration == generation) {
-            result = d->resolved;
+        if (d && d->typedefInfo && d->typedefInfo->generation == generation) {
+            result = d->typedefInfo->resolved;
             break;
         }
         if (!standsForAnother(type)) {
@@ -444,8 +461,8 @@ const Type* resolveTypedefs(const Type* type) {
         type = stepOnce(type);
     }
     for (Declaration* d : visited) {
-        d->resolved = result;
-        d->resolvedGeneration = generation;
+        typedefInfo(d).resolved = result;
+        typedefInfo(d).generation = generation;
     }
     return result;
 }

@@ -67,7 +67,7 @@ struct Constant {
     bool isChar = false;
     int lengthMark = 0;  // 0 none, 1 long, 2 long long
     bool wide = false;
-    std::string text;
+    std::string_view text;  // strings and floating numbers; kept for the run
 };
 
 struct Type;
@@ -138,9 +138,12 @@ struct Type {
     Prototype* prototype = nullptr;     // Function
     Name word = 0;                      // Named: the identifier or the text standing for a type
     bool afterOthers = false;           // Ellipsis
-    std::vector<Name> modifiers;        // attached modifier words
+    std::vector<Name>* modifiers = nullptr;  // attached modifier words, when there are any
     Scope* scope = nullptr;             // where it was declared
 };
+
+// Attaches a modifier word to a type node.
+void addModifier(Type* type, Name word);
 
 // One record per declared name: variable, function, parameter, member,
 // typedef, enumerator.
@@ -158,12 +161,20 @@ struct Declaration {
     std::uint8_t mark = 0;
     int number = 0;          // the table entry's number; 0 when not entered
     bool removed = false;    // taken out of the table
-    // Typedefs: the type the chain ends on, valid while resolvedGeneration
-    // is the current typedef generation.
-    const Type* resolved = nullptr;
-    unsigned resolvedGeneration = 0;
-    Type* typedefReference = nullptr;  // typedefs: the node that names them, shared by every use
+    struct TypedefInfo* typedefInfo = nullptr;  // typedefs only
 };
+
+// What a typedef keeps: the type its chain ends on (valid while generation is
+// the current typedef generation) and the node that names it, shared by
+// every use.
+struct TypedefInfo {
+    const Type* resolved = nullptr;
+    unsigned generation = 0;
+    Type* reference = nullptr;
+};
+TypedefInfo& typedefInfo(Declaration* typedefDeclaration);
+// The node that names a typedef.
+Type* typedefReference(Declaration* typedefDeclaration);
 
 enum class ScopeKind : std::uint8_t { Global, Namespace, Class, Prototype };
 
@@ -187,6 +198,8 @@ struct Arena {
     std::deque<Prototype> prototypes;
     std::deque<Scope> scopes;
     std::deque<std::string> texts;
+    std::deque<std::vector<Name>> wordLists;
+    std::deque<TypedefInfo> typedefInfos;
 };
 Arena& arena();
 
@@ -196,8 +209,6 @@ std::string_view keepText(std::string_view text);
 // ---- Construction -------------------------------------------------------------
 
 Type* newType(Kind kind, Scope* scope = nullptr);
-Type* newBaseType(std::string_view name, int bits, bool isChar);
-Type* newFloatingType(std::string_view name);
 Type* newPointer(Type* pointee, std::uint8_t qualifiers = 0);
 Type* newArray(Type* element, std::int64_t count, std::string_view sizeExpression);
 Type* newFunction(Type* returnType, Prototype* prototype);
