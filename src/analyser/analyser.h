@@ -49,6 +49,12 @@ Reporter diagnosticsCallback();
 void CPP_analyse_decl(std::string_view text, std::string_view scopeName, std::string_view fileName,
                       int firstLine, ReportCallback report);
 
+// Preprocesses a text and analyses its declarations. The analysis sees the
+// base type sizes of each point of the text: it starts from the sizes in
+// force before the text and executes its size pragmas in order.
+void analyseDeclarations(const std::string& text, bool forced, const std::string& fileName, int firstLine,
+                         ReportCallback report);
+
 // The declaration a name denotes at global scope, or null.
 const decl::Declaration* lookUpDeclaration(std::string_view name);
 const decl::Type* declaredType(const decl::Declaration* declaration);

@@ -62,9 +62,7 @@ bool readFile(const std::string& path, std::string& text) {
 }
 
 void analyse(const std::string& text, bool forced, const std::string& name) {
-    std::string output;
-    analyser::CPP_prepro_text(text, forced, name, 1, output);
-    analyser::CPP_analyse_decl(output, {}, name, 1, analyser::diagnosticsCallback());
+    analyser::analyseDeclarations(text, forced, name, 1, analyser::diagnosticsCallback());
 }
 
 void print(const analyser::EntryListing& e) {
