@@ -8,6 +8,6 @@ typedef unsigned long size_t;
 typedef long ssize_t;
 typedef long ptrdiff_t;
 typedef int wchar_t;
-typedef char *va_list;
+typedef __builtin_va_list va_list;
 
 #endif
