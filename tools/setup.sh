@@ -11,6 +11,7 @@ packages=(
   python3 castxml clang
   liblua5.4-dev libxml2-dev libexpat1-dev libpng-dev libzstd-dev libglib2.0-dev
   libtinyxml2-dev libpugixml-dev libjsoncpp-dev libyaml-cpp-dev libfmt-dev libspdlog-dev nlohmann-json3-dev
+  libxml2-utils chromium
 )
 
 missing=()

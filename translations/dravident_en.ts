@@ -7,6 +7,10 @@
         <source>memory overflow</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>: array are forbidden in list: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Fatal Error (cstsyst)</name>

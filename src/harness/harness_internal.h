@@ -135,7 +135,6 @@ struct LoopCount {
 // output::generation().
 struct Current {
     std::string familyText = std::string(kImplicitService);
-    int testLoopCounter = 0;
     bool serviceHadTest = false;
     bool procedureOpened = false;      // service function head written
     bool familyMissingReported = false;
