@@ -92,6 +92,9 @@ int fieldIndex(const decl::Type* type, std::string_view name);
 // ".member" of the n-th field (1-based); with nested set, the n-th field
 // counted through nested structures, as ".outer.inner". Empty when absent.
 std::string fieldPath(const decl::Type* type, int n, bool nested);
+// Whether the n-th field (1-based) of a structure can be tested: a named
+// data member, not an unnamed bit field or padding.
+bool isTestableField(const decl::Type* type, int n);
 // Whether an array or pointer type ends on a signed char.
 bool endsOnSignedChar(const decl::Type* type);
 

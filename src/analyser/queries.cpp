@@ -195,6 +195,14 @@ std::string fieldPath(const decl::Type* type, int n, bool nested) {
     return n <= static_cast<int>(paths.size()) ? paths[static_cast<std::size_t>(n - 1)] : std::string();
 }
 
+bool isTestableField(const decl::Type* type, int n) {
+    const Aggregate* record = recordOf(type);
+    if (!record || n < 1 || n > static_cast<int>(record->members.size())) return false;
+    const Declaration* m = record->members[static_cast<std::size_t>(n - 1)];
+    const Type* t = underlying(m->type);
+    return m->name && (!t || t->kind != Kind::Function);
+}
+
 bool endsOnSignedChar(const decl::Type* type) { return decl::endsOnSignedChar(type); }
 
 void listEntries(const std::function<void(const EntryListing&)>& visit) {

@@ -121,6 +121,13 @@ TEST_F(Decl, FieldsOfStructuresAndEnumerators) {
     EXPECT_EQ(analyser::fieldPath(out, 4, true), ".p");
     EXPECT_EQ(analyser::fieldPath(out, 5, true), "");
     EXPECT_EQ(analyser::fieldPath(out, 0, false), "");
+    EXPECT_TRUE(analyser::isTestableField(out, 2));
+    EXPECT_FALSE(analyser::isTestableField(out, 4));
+    EXPECT_FALSE(analyser::isTestableField(find("A")->type, 1));
+    analyse("struct Mixed { union { int i; }; int bits : 3; };");
+    const Type* mixed = lookupTag(globalTable(), diag::internString("Mixed"), Kind::Class, nullptr)->type;
+    EXPECT_FALSE(analyser::isTestableField(mixed, 1)) << "an anonymous member has no name of its own";
+    EXPECT_TRUE(analyser::isTestableField(mixed, 2));
 }
 
 TEST_F(Decl, AStructureThatContainsItselfIsWalkedOnce) {
