@@ -108,6 +108,7 @@ struct EntryListing {
     std::string kind;  // the script kind
     int size = 0;
     int bitWidth = -1; // bit fields
+    std::string access; // C++ members: public, protected or private
 };
 // Every named entry in declaration order.
 void listEntries(const std::function<void(const EntryListing&)>& visit);

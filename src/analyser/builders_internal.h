@@ -40,6 +40,8 @@ struct Declarator {
     Type* top = nullptr;
     Type* hole = nullptr;
     Prototype* ownPrototype = nullptr;  // the parameters that belong to the named function
+    Scope* scope = nullptr;             // a qualified name's scope
+    Type* returnType = nullptr;         // a conversion function's type
     Name file = 0;
     int line = 0;
 };
@@ -61,6 +63,7 @@ struct DeclValue {
     Prototype* prototype = nullptr;
     Aggregate* aggregate = nullptr;
     Type* type = nullptr;
+    Scope* scope = nullptr;  // the scope that qualified the name ("X::f")
 };
 
 // An open scope of the parse: the scope, and whether a definition opened it
@@ -68,6 +71,7 @@ struct DeclValue {
 struct OpenScope {
     Scope* scope = nullptr;
     Aggregate* definition = nullptr;
+    Access access = Access::None;  // of the section being read in a class body
 };
 
 struct KrParameter {
@@ -83,6 +87,7 @@ struct ParseContext {
     std::vector<OpenScope> scopes;         // scopes[0] is where the text's declarations go
     std::vector<Aggregate*> enums;         // enumerations whose body is being read
     int linkageBlocks = 0;
+    std::vector<int> blockScopes;          // per open block: the namespace scopes it opened
     std::vector<KrParameter> krParameters; // declarations of the function being defined
     bool syntaxError = false;
     // Made for the item being read, reused by the next one.
@@ -105,7 +110,45 @@ int scanToken(ParseContext& ctx, DeclValue& value);
 
 // Identifier classes: type name, class name, template name, modifier word
 // or plain identifier, with the declaration or tag found.
-int classifyIdentifier(ParseContext& ctx, Name name, std::string_view text, DeclValue& value);
+int classifyIdentifier(ParseContext& ctx, Name name, std::string_view text, DeclValue& value,
+                       const Scope* from = nullptr);
+
+// ---- C++ in the scanner (decl_cxx_scan.cpp) ------------------------------------------
+
+// The C++ items the scanner reads whole (namespaces, using, templates,
+// friends, access sections) and the names it composes (qualified names,
+// template-ids, constructor, destructor and operator names). Each returns a
+// token, or kSkippedToken when the item was read whole.
+inline constexpr int kSkippedToken = -1;
+int scanNamespace(ParseContext& ctx, DeclValue& value);
+int scanUsing(ParseContext& ctx);
+int scanTemplate(ParseContext& ctx);
+int scanFriend(ParseContext& ctx);
+int scanAccess(ParseContext& ctx, int token);
+int scanOperator(ParseContext& ctx, DeclValue& value, const Scope* scope);
+int scanName(ParseContext& ctx, Name name, std::string_view text, DeclValue& value);
+int scanGlobalQualifier(ParseContext& ctx, DeclValue& value);
+int scanTilde(ParseContext& ctx, DeclValue& value);
+// Whether the parser stands where an item begins.
+bool atItemStart(const Scanner& scanner);
+
+// ---- C++ builders (decl_cxx.cpp) --------------------------------------------------------
+
+void openNamespace(ParseContext& ctx, const DeclValue& names);
+Declarator* addReference(ParseContext& ctx, Declarator* declarator, bool rvalue);
+void qualifyFunction(Declarator* declarator, std::uint8_t qualifiers);
+// A constructor, destructor or conversion function.
+void declareSpecial(ParseContext& ctx, Declarator* declarator, DeclSpec* spec);
+void addBases(ParseContext& ctx, Aggregate* record, const DeclValue& clause);
+Aggregate* beginInstance(ParseContext& ctx, const DeclValue& head);
+void setUnderlying(ParseContext& ctx, Aggregate* record, const DeclValue& base);
+// The class record of a template used with arguments, made once per name;
+// null when it cannot be made (TEMINSINC).
+Aggregate* instantiate(ParseContext& ctx, Aggregate* templ, std::string_view arguments, Name file, int line);
+// The type an alias template gives with arguments.
+Type* instantiateAlias(ParseContext& ctx, Aggregate* templ, std::string_view arguments, Name file, int line);
+// The access a new member of the open class gets.
+Access currentAccess(const ParseContext& ctx);
 
 // ---- Specifiers -----------------------------------------------------------------
 
@@ -196,6 +239,11 @@ bool sizeOfType(const Type* type, std::int64_t& bits);
 // for the purpose and removed afterwards; diagnostics are not shown. Null
 // when the text is not a type.
 Type* typeFromText(SymbolTable& table, Scope* scope, std::string_view text);
+
+// The body of a template instance: the text after the instance's name,
+// analysed at the template's file and line.
+void analyseInstanceText(SymbolTable& table, Aggregate* record, const std::string& text, std::string_view fileName,
+                         int firstLine);
 
 // The whole analysis of a text into a table.
 void analyseText(SymbolTable& table, Scope* scope, std::string_view text, std::string_view fileName,

@@ -66,6 +66,18 @@ void analyseText(SymbolTable& table, Scope* scope, std::string_view text, std::s
     for (Aggregate* e : ctx.enums) settleEnumeration(e);
 }
 
+void analyseInstanceText(SymbolTable& table, Aggregate* record, const std::string& text, std::string_view fileName,
+                         int firstLine) {
+    ParseContext ctx;
+    ctx.table = &table;
+    ctx.scopes.push_back({record->enclosing ? record->enclosing : table.global, nullptr});
+    C_CPP_init_lex(ctx.scanner, text, fileName, firstLine);
+    ctx.scanner.table = &table;
+    ctx.scanner.pendingInstance = record;
+    parseAll(ctx);
+    for (Aggregate* e : ctx.enums) settleEnumeration(e);
+}
+
 Type* typeFromText(SymbolTable& table, Scope* scope, std::string_view text) {
     static int nesting = 0;
     if (nesting >= 8 || text.empty()) return nullptr;

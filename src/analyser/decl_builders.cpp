@@ -173,7 +173,8 @@ Type* applyMode(ParseContext& ctx, Type* type) {
 
 Declaration* enter(ParseContext& ctx, DeclSpec* spec, Declarator* d, Type* type) {
     type = applyMode(ctx, type);
-    Declaration* declaration = newDeclaration(d->name, type, ctx.current(), spec->storage);
+    Declaration* declaration = newDeclaration(d->name, type, d->scope ? d->scope : ctx.current(), spec->storage);
+    if (!d->scope) declaration->access = currentAccess(ctx);
     declaration->file = d->file ? d->file : spec->file;
     declaration->line = d->line ? d->line : spec->line;
     nameUnnamedTag(spec, d, specType(ctx, spec));
@@ -182,6 +183,16 @@ Declaration* enter(ParseContext& ctx, DeclSpec* spec, Declarator* d, Type* type)
 
 Declaration* enterInTable(ParseContext& ctx, Declaration* declaration) {
     const EnteringContext where{ctx.inBody(), fileText(declaration->file), declaration->line};
+    if (declaration->scope != ctx.current()) {  // a member defined outside its class
+        const auto* chain = entriesInScope(*ctx.table, declaration->name, declaration->scope);
+        if (chain && !chain->empty()) {
+            Declaration* existing = chain->back();
+            if (existing->type && existing->type->kind == Kind::Function && declaration->type &&
+                declaration->type->kind == Kind::Function)
+                CPP_modify_param_name(existing, declaration, where.file, where.line);
+            return existing;
+        }
+    }
     Declaration* entered = enterDeclaration(*ctx.table, declaration, where);
     if (entered == declaration && ctx.inBody() && isDataMember(declaration))
         ctx.scopes.back().definition->members.push_back(declaration);
@@ -245,6 +256,8 @@ Declarator* newDeclarator(ParseContext& ctx, const DeclValue& name) {
     Declarator& d = ctx.declarators[ctx.declaratorsUsed++];
     d = Declarator{};
     d.name = name.name;
+    d.scope = name.scope;
+    d.returnType = name.type;
     d.file = name.file;
     d.line = name.line;
     return &d;

@@ -66,10 +66,10 @@ int tagToken(const Aggregate* tag) {
 
 }  // namespace
 
-int classifyIdentifier(ParseContext& ctx, Name name, std::string_view text, DeclValue& value) {
+int classifyIdentifier(ParseContext& ctx, Name name, std::string_view text, DeclValue& value, const Scope* from) {
     value.name = name;
     value.text = text;
-    const Denoted found = lookupAny(*ctx.table, value.name, ctx.current());
+    const Denoted found = lookupAny(*ctx.table, value.name, from ? from : ctx.current());
     value.inCurrentScope = found.inCurrentScope;
     if (found.declaration && (found.declaration->storage & kTypedef)) {
         value.declaration = found.declaration;

@@ -28,7 +28,8 @@ void declerror(ParseContext& ctx, const char*) { syntaxError(ctx); }
 %token STRUCT UNION CLASS ENUM
 %token PRIVATE PROTECTED PUBLIC
 %token TEMPLATE NAMESPACE USING OPERATOR NEW DELETE THROW NOEXCEPT TYPENAME
-%token STATIC_ASSERT LINKAGE_OPEN BLOCK_END
+%token STATIC_ASSERT LINKAGE_OPEN BLOCK_END NAMESPACE_OPEN
+%token CTOR_NAME OPERATOR_NAME REF_REF FN_QUALIFIER BASE_CLAUSE ENUM_BASE INSTANCE_HEAD
 %token ARRAY_BOUND INITIALIZER ENUM_VALUE BIT_WIDTH
 %token ELLIPSIS "..." SCOPE "::" ARROW "->" ARROW_STAR "->*" DOT_STAR ".*"
 %token OTHER
@@ -46,6 +47,10 @@ translation_unit: %empty
 external_item: declaration
     | function_definition
     | LINKAGE_OPEN                          { openLinkageBlock(ctx); }
+    | NAMESPACE_OPEN                        { openNamespace(ctx, $1); }
+    | special_member ';'                    { declareSpecial(ctx, $1.declarator, nullptr); }
+    | special_member INITIALIZER ';'        { declareSpecial(ctx, $1.declarator, nullptr); }
+    | special_member function_body          { declareSpecial(ctx, $1.declarator, nullptr); }
     | BLOCK_END                             { closeBlock(ctx); }
     | STATIC_ASSERT ';'
     | ';'
@@ -128,6 +133,9 @@ struct_spec: aggregate_head member_list '}' { $$ = endAggregate(ctx, $1); }
     ;
 
 aggregate_head: class_key tag_name '{'      { $$ = $1; $$.aggregate = beginAggregate(ctx, $1, &$2); }
+    | class_key tag_name BASE_CLAUSE '{'    { $$ = $1; $$.aggregate = beginAggregate(ctx, $1, &$2); addBases(ctx, $$.aggregate, $3); }
+    | INSTANCE_HEAD '{'                     { $$ = $1; $$.token = STRUCT; $$.aggregate = beginInstance(ctx, $1); }
+    | INSTANCE_HEAD BASE_CLAUSE '{'         { $$ = $1; $$.token = STRUCT; $$.aggregate = beginInstance(ctx, $1); addBases(ctx, $$.aggregate, $2); }
     | class_key '{'                         { $$ = $1; $$.aggregate = beginAggregate(ctx, $1, nullptr); }
     ;
 
@@ -144,6 +152,10 @@ member_list: %empty
 /* member -> specifiers [member-declarator {"," member-declarator}] ";" */
 member_declaration: declspecs_ts ';'        { declareSpecifiersOnly(ctx, $1.spec); }
     | member_declarators ';'
+    | declspecs_ts declarator function_body { declareMember(ctx, $1.spec, $2.declarator, DeclValue{}); }
+    | special_member ';'                    { declareSpecial(ctx, $1.declarator, nullptr); }
+    | special_member INITIALIZER ';'        { declareSpecial(ctx, $1.declarator, nullptr); }
+    | special_member function_body          { declareSpecial(ctx, $1.declarator, nullptr); }
     | STATIC_ASSERT ';'
     | ';'
     ;
@@ -166,9 +178,12 @@ enum_spec: enum_head enumerators '}'        { $$ = endEnum(ctx, $1); }
     | enum_head enumerators ',' '}'         { $$ = endEnum(ctx, $1); }
     | enum_head '}'                         { $$ = endEnum(ctx, $1); }
     | ENUM tag_name                         { $$ = elaboratedTag(ctx, $1, $2); }
+    | ENUM tag_name ENUM_BASE               { $$ = elaboratedTag(ctx, $1, $2); }
     ;
 
 enum_head: ENUM tag_name '{'                { $$ = $1; $$.aggregate = beginEnum(ctx, &$2); }
+    | ENUM tag_name ENUM_BASE '{'           { $$ = $1; $$.aggregate = beginEnum(ctx, &$2); setUnderlying(ctx, $$.aggregate, $3); }
+    | ENUM ENUM_BASE '{'                    { $$ = $1; $$.aggregate = beginEnum(ctx, nullptr); setUnderlying(ctx, $$.aggregate, $2); }
     | ENUM '{'                              { $$ = $1; $$.aggregate = beginEnum(ctx, nullptr); }
     ;
 
@@ -184,14 +199,32 @@ enumerator: tag_name                        { addEnumerator(ctx, $1, nullptr); }
 /* declarator -> {"*" qualifiers} direct-declarator */
 declarator: direct_declarator
     | '*' qualifiers_opt declarator         { $$ = $3; $$.declarator = addPointer(ctx, $3.declarator, $2.qualifiers); }
+    | reference qualifiers_opt declarator   { $$ = $3; $$.declarator = addReference(ctx, $3.declarator, $1.token == REF_REF); }
+    ;
+
+reference: '&' | REF_REF
+    ;
+
+/* constructor, destructor, conversion function: a declarator without type */
+special_member: special_head '(' parameters ')' function_qualifiers
+                                            { $$ = $1; $$.declarator = addFunction(ctx, newDeclarator(ctx, $1), $3.prototype); qualifyFunction($$.declarator, $5.qualifiers); }
+    ;
+
+special_head: CTOR_NAME
+    | declspecs_nots CTOR_NAME              { $$ = $2; }
+    ;
+
+function_qualifiers: %empty                 { $$ = DeclValue{}; }
+    | function_qualifiers FN_QUALIFIER      { $$ = $1; $$.qualifiers = addQualifier($1.qualifiers, $2); }
     ;
 
 /* direct-declarator -> name | "(" declarator ")" | direct-declarator ("[" bound "]" | "(" parameters ")") */
 direct_declarator: tag_name                 { $$ = $1; $$.declarator = newDeclarator(ctx, $1); }
+    | OPERATOR_NAME                         { $$ = $1; $$.declarator = newDeclarator(ctx, $1); }
     | '(' declarator ')'                    { $$ = $2; }
     | direct_declarator ARRAY_BOUND         { $$ = $1; $$.declarator = addArray(ctx, $1.declarator, $2); }
-    | direct_declarator '(' parameters_or_identifiers ')'
-                                            { $$ = $1; $$.declarator = addFunction(ctx, $1.declarator, $3.prototype); }
+    | direct_declarator '(' parameters_or_identifiers ')' function_qualifiers
+                                            { $$ = $1; $$.declarator = addFunction(ctx, $1.declarator, $3.prototype); qualifyFunction($$.declarator, $5.qualifiers); }
     ;
 
 /* parameters -> [parameter {"," parameter} ["," "..."]] | "..." */
@@ -209,8 +242,13 @@ identifier_list: IDENTIFIER                 { $$.prototype = addIdentifierParame
     | identifier_list ',' IDENTIFIER        { $$.prototype = addIdentifierParameter(ctx, $1.prototype, $3); }
     ;
 
-parameter_list: parameter                   { $$.prototype = addParameter(ctx, newParameterList(ctx), $1.spec, $1.declarator); }
-    | parameter_list ',' parameter          { $$.prototype = addParameter(ctx, $1.prototype, $3.spec, $3.declarator); }
+parameter_list: parameter_item             { $$.prototype = addParameter(ctx, newParameterList(ctx), $1.spec, $1.declarator); }
+    | parameter_list ',' parameter_item     { $$.prototype = addParameter(ctx, $1.prototype, $3.spec, $3.declarator); }
+    ;
+
+/* a parameter with its default argument */
+parameter_item: parameter
+    | parameter INITIALIZER
     ;
 
 /* parameter -> specifiers [declarator | abstract-declarator] */
@@ -224,6 +262,8 @@ parameter: declspecs_ts                     { $$.spec = $1.spec; $$.declarator =
 parameter_declarator: parameter_direct
     | '*' qualifiers_opt parameter_declarator
                                             { $$ = $3; $$.declarator = addPointer(ctx, $3.declarator, $2.qualifiers); }
+    | reference qualifiers_opt parameter_declarator
+                                            { $$ = $3; $$.declarator = addReference(ctx, $3.declarator, $1.token == REF_REF); }
     ;
 
 parameter_direct: parameter_typename
@@ -245,19 +285,25 @@ parameter_plain: IDENTIFIER                 { $$ = $1; $$.declarator = newDeclar
 parameter_nested: parameter_plain
     | '*' qualifiers_opt parameter_declarator
                                             { $$ = $3; $$.declarator = addPointer(ctx, $3.declarator, $2.qualifiers); }
+    | reference qualifiers_opt parameter_declarator
+                                            { $$ = $3; $$.declarator = addReference(ctx, $3.declarator, $1.token == REF_REF); }
     ;
 
 /* abstract-declarator -> "*" qualifiers [abstract-declarator] | direct-abstract-declarator */
 abstract_declarator: '*' qualifiers_opt     { $$.declarator = addPointer(ctx, newDeclarator(ctx, DeclValue{}), $2.qualifiers); }
     | '*' qualifiers_opt abstract_declarator
                                             { $$ = $3; $$.declarator = addPointer(ctx, $3.declarator, $2.qualifiers); }
+    | reference qualifiers_opt             { $$.declarator = addReference(ctx, newDeclarator(ctx, DeclValue{}), $1.token == REF_REF); }
+    | reference qualifiers_opt abstract_declarator
+                                            { $$ = $3; $$.declarator = addReference(ctx, $3.declarator, $1.token == REF_REF); }
     | direct_abstract
     ;
 
 direct_abstract: '(' abstract_declarator ')'
                                             { $$ = $2; }
     | direct_abstract ARRAY_BOUND           { $$ = $1; $$.declarator = addArray(ctx, $1.declarator, $2); }
-    | direct_abstract '(' parameters ')'    { $$ = $1; $$.declarator = addFunction(ctx, $1.declarator, $3.prototype); }
+    | direct_abstract '(' parameters ')' function_qualifiers
+                                            { $$ = $1; $$.declarator = addFunction(ctx, $1.declarator, $3.prototype); qualifyFunction($$.declarator, $5.qualifiers); }
     | ARRAY_BOUND                           { $$.declarator = addArray(ctx, newDeclarator(ctx, DeclValue{}), $1); }
     | '(' parameters ')'                    { $$.declarator = addFunction(ctx, newDeclarator(ctx, DeclValue{}), $2.prototype); }
     ;

@@ -23,6 +23,16 @@ enum class Special : std::uint8_t {
     Typeof,          // __typeof__(...): one token holding the operand
     Extern,          // extern "C" { opens a linkage block
     OwnTypeWord,     // wchar_t and friends: a declarator name right after a type
+    Namespace,       // C++ items the scanner reads itself
+    Using,
+    Template,
+    Friend,
+    Access,
+    Operator,
+    Inline,          // "inline namespace" opens a namespace
+    Auto,            // a type deduced by the compiler
+    Qualifier,       // const and volatile: a member function's qualifier after ")"
+    ClassKeyWord,    // "class" and "struct" after "enum" make it scoped
 };
 
 struct KeywordRow {
@@ -36,12 +46,12 @@ constexpr KeywordRow kKeywords[] = {
     {"typedef", TYPEDEF, {}, Special::None},
     {"extern", EXTERN, {}, Special::Extern},
     {"static", STATIC, {}, Special::None},
-    {"auto", AUTO, {}, Special::None},
+    {"auto", AUTO, {}, Special::Auto},
     {"register", REGISTER, {}, Special::None},
-    {"friend", FRIEND, {}, Special::None},
+    {"friend", FRIEND, {}, Special::Friend},
     {"overload", OVERLOAD, {}, Special::None},
     {"virtual", VIRTUAL, {}, Special::None},
-    {"inline", INLINE, {}, Special::None},
+    {"inline", INLINE, {}, Special::Inline},
     {"__inline", INLINE, {}, Special::None},
     {"__inline__", INLINE, {}, Special::None},
     {"thread_local", THREAD_LOCAL, {}, Special::None},
@@ -50,10 +60,12 @@ constexpr KeywordRow kKeywords[] = {
     {"explicit", EXPLICIT, {}, Special::None},
     {"mutable", MUTABLE, {}, Special::None},
     {"constexpr", CONSTEXPR, {}, Special::None},
-    {"const", CONST, {}, Special::None},
+    {"consteval", CONSTEXPR, {}, Special::None},
+    {"constinit", CONSTEXPR, {}, Special::None},
+    {"const", CONST, {}, Special::Qualifier},
     {"__const", CONST, {}, Special::None},
     {"__const__", CONST, {}, Special::None},
-    {"volatile", VOLATILE, {}, Special::None},
+    {"volatile", VOLATILE, {}, Special::Qualifier},
     {"__volatile", VOLATILE, {}, Special::None},
     {"__volatile__", VOLATILE, {}, Special::None},
     {"__restrict", RESTRICT, {}, Special::None},
@@ -79,20 +91,20 @@ constexpr KeywordRow kKeywords[] = {
     {"__float128", BASE_WORD, "__float128", Special::None},
     {"__float80", BASE_WORD, "__float80", Special::None},
     {"__ibm128", BASE_WORD, "__ibm128", Special::None},
-    {"struct", STRUCT, {}, Special::None},
+    {"struct", STRUCT, {}, Special::ClassKeyWord},
     {"union", UNION, {}, Special::None},
-    {"class", CLASS, {}, Special::None},
+    {"class", CLASS, {}, Special::ClassKeyWord},
     {"enum", ENUM, {}, Special::None},
-    {"private", PRIVATE, {}, Special::None},
-    {"protected", PROTECTED, {}, Special::None},
-    {"public", PUBLIC, {}, Special::None},
-    {"template", TEMPLATE, {}, Special::None},
-    {"namespace", NAMESPACE, {}, Special::None},
-    {"using", USING, {}, Special::None},
-    {"operator", OPERATOR, {}, Special::None},
+    {"private", PRIVATE, {}, Special::Access},
+    {"protected", PROTECTED, {}, Special::Access},
+    {"public", PUBLIC, {}, Special::Access},
+    {"template", TEMPLATE, {}, Special::Template},
+    {"namespace", NAMESPACE, {}, Special::Namespace},
+    {"using", USING, {}, Special::Using},
+    {"operator", OPERATOR, {}, Special::Operator},
     {"new", NEW, {}, Special::None},
     {"delete", DELETE, {}, Special::None},
-    {"typename", TYPENAME, {}, Special::None},
+    {"typename", TYPENAME, {}, Special::SkipWord},
     {"__extension__", 0, {}, Special::SkipWord},
     {"_Noreturn", 0, {}, Special::SkipWord},
     {"__attribute__", 0, {}, Special::Attribute},
@@ -131,7 +143,7 @@ const KeywordRow* keywordOf(Name entry) {
     return row && diag::ribbonEquals(entry, row->word) ? row : nullptr;
 }
 
-constexpr int kSkipped = -1;
+constexpr int kSkipped = kSkippedToken;
 
 BraceFrame& top(Scanner& s) { return s.braces.back(); }
 
@@ -192,6 +204,54 @@ int attribute(Scanner& s) {
     return kSkipped;
 }
 
+bool afterParameters(int code) { return code == ')' || code == FN_QUALIFIER; }
+
+// The next identifier, without reading it.
+bool nextWordIs(Scanner& s, std::string_view word) {
+    const char* pos = s.pos;
+    const int line = s.line;
+    const bool lineStart = s.lineStart;
+    const Name file = s.file;
+    const RawToken t = nextRaw(s);
+    s.pos = pos;
+    s.line = line;
+    s.lineStart = lineStart;
+    s.file = file;
+    return t.kind == RawKind::Identifier && t.text == word;
+}
+
+// "auto" of C++ is a type the compiler deduces; "auto int" of C stays a
+// storage class.
+int autoWord(ParseContext& ctx, DeclValue& value) {
+    static Declaration* deduced = newDeclaration(diag::internString("auto"),
+                                                  newNamed(diag::internString("auto")), nullptr, kTypedef);
+    if (afterType(ctx.scanner.lastCode) || peekChar(ctx.scanner) == '*' ||
+        nextWordIs(ctx.scanner, "int") || nextWordIs(ctx.scanner, "char"))
+        return AUTO;
+    value.declaration = deduced;
+    return TYPE_NAME;
+}
+
+int cxxKeyword(ParseContext& ctx, const KeywordRow& row, DeclValue& value) {
+    Scanner& s = ctx.scanner;
+    switch (row.special) {
+    case Special::Namespace: return scanNamespace(ctx, value);
+    case Special::Using: return atItemStart(s) ? scanUsing(ctx) : row.token;
+    case Special::Template: return atItemStart(s) ? scanTemplate(ctx) : kSkipped;
+    case Special::Friend: return scanFriend(ctx);
+    case Special::Access: return scanAccess(ctx, row.token);
+    case Special::Operator: return scanOperator(ctx, value, nullptr);
+    case Special::Inline: return nextWordIs(s, "namespace") ? kSkipped : row.token;
+    case Special::Auto: return autoWord(ctx, value);
+    case Special::Qualifier: return afterParameters(s.lastCode) && top(s).parens == 0 ? FN_QUALIFIER : row.token;
+    case Special::ClassKeyWord:
+        if (s.lastCode != ENUM) return row.token;
+        s.scopedEnumPending = true;
+        return kSkipped;
+    default: return row.token;
+    }
+}
+
 int keyword(ParseContext& ctx, const KeywordRow& row, DeclValue& value) {
     Scanner& s = ctx.scanner;
     switch (row.special) {
@@ -206,6 +266,11 @@ int keyword(ParseContext& ctx, const KeywordRow& row, DeclValue& value) {
             return classifyIdentifier(ctx, diag::internString(row.word), row.word, value);
         break;
     case Special::None: break;
+    default: {
+        const int code = cxxKeyword(ctx, row, value);
+        if (code == row.token) break;
+        return code;
+    }
     }
     value.text = row.meaning.empty() ? value.text : row.meaning;
     return row.token;
@@ -214,7 +279,7 @@ int keyword(ParseContext& ctx, const KeywordRow& row, DeclValue& value) {
 int identifier(ParseContext& ctx, const RawToken& t, DeclValue& value) {
     const Name entry = diag::internString(t.text);
     if (const KeywordRow* row = keywordOf(entry)) return keyword(ctx, *row, value);
-    return classifyIdentifier(ctx, entry, t.text, value);
+    return scanName(ctx, entry, t.text, value);
 }
 
 // "[": an attribute "[[...]]" is skipped; otherwise the bound is collected.
@@ -239,12 +304,53 @@ int equals(Scanner& s, DeclValue& value) {
     return enumValue ? ENUM_VALUE : INITIALIZER;
 }
 
-// ":" in a structure body: a bit field's width.
+bool isClassKey(int code) { return code == STRUCT || code == CLASS || code == UNION; }
+bool isNameCode(int code) { return code == IDENTIFIER || code == TYPE_NAME || code == CLASS_NAME; }
+
+// A constructor's member initialisers, up to the body's brace: braces right
+// after a name or a template's ">" initialise a member.
+int skipMemberInitialisers(Scanner& s) {
+    RawToken previous;
+    for (;;) {
+        if (peekChar(s) == '{' && previous.kind != RawKind::Identifier && !previous.is('>')) return kSkipped;
+        const RawToken t = nextRaw(s);
+        if (t.kind == RawKind::End) return kSkipped;
+        if (t.is('(') || t.is('{') || t.is('[')) skipGroup(s, t.text[0]);
+        if (t.is(';')) return ';';
+        previous = t;
+    }
+}
+
+// ":" in a structure body: a bit field's width. In C++ also a class's
+// bases, an enumeration's underlying type and a constructor's initialisers.
 int colon(Scanner& s, DeclValue& value) {
+    if (afterParameters(s.lastCode)) return skipMemberInitialisers(s);
+    if (s.lastCode == INSTANCE_HEAD || (isClassKey(s.previousCode) && isNameCode(s.lastCode))) {
+        value.text = collectUntil(s, "{;").text;
+        return BASE_CLAUSE;
+    }
+    if (s.lastCode == ENUM || (s.previousCode == ENUM && isNameCode(s.lastCode))) {
+        value.text = collectUntil(s, "{;").text;
+        return ENUM_BASE;
+    }
     const bool access = s.lastCode == PUBLIC || s.lastCode == PRIVATE || s.lastCode == PROTECTED;
     if (top(s).kind != BraceKind::Aggregate || top(s).parens != 0 || access) return ':';
     value.text = collectUntil(s, ",;=").text;
     return BIT_WIDTH;
+}
+
+// "{" right after a declarator's name or bound: a brace initialiser.
+int openBrace(Scanner& s, DeclValue& value) {
+    const bool initialiser = (s.lastCode == IDENTIFIER || s.lastCode == ARRAY_BOUND) && !isClassKey(s.previousCode) &&
+                             s.previousCode != ENUM;
+    if (!initialiser) {
+        s.braces.push_back({});
+        return '{';
+    }
+    const char* start = s.pos - 1;
+    skipGroup(s, '{');
+    value.text = std::string_view(start, static_cast<std::size_t>(s.pos - start));
+    return INITIALIZER;
 }
 
 int closeBrace(Scanner& s) {
@@ -262,7 +368,25 @@ constexpr std::array<Multi, 5> kMultiPunctuators = {
     {{"...", ELLIPSIS}, {"::", SCOPE}, {"->", ARROW}, {"->*", ARROW_STAR}, {".*", DOT_STAR}}};
 static_assert(kMultiPunctuators.size() == 5);
 
-int punctuator(Scanner& s, const RawToken& t, DeclValue& value) {
+// "&" and "&&" after a member function's parameters qualify it; "->"
+// there begins a trailing return type, which is skipped.
+int cxxPunctuator(ParseContext& ctx, const RawToken& t, DeclValue& value) {
+    Scanner& s = ctx.scanner;
+    const bool afterFunction = afterParameters(s.lastCode) && top(s).parens == 0;
+    if (t.is("&&") || t.is('&')) return afterFunction ? kSkipped : t.is('&') ? static_cast<int>('&') : static_cast<int>(REF_REF);
+    if (t.is("->") && afterFunction) {
+        collectUntil(s, ";{=");
+        return kSkipped;
+    }
+    if (t.is("::")) return scanGlobalQualifier(ctx, value);
+    if (t.is("...") && s.lastCode != ',' && s.lastCode != '(') return kSkipped;  // a pack expansion
+    if (t.is('~')) return scanTilde(ctx, value);
+    return 0;
+}
+
+int punctuator(ParseContext& ctx, const RawToken& t, DeclValue& value) {
+    Scanner& s = ctx.scanner;
+    if (const int code = cxxPunctuator(ctx, t, value)) return code;
     if (t.text.size() > 1) {
         for (const auto& m : kMultiPunctuators)
             if (m.text == t.text) return m.token;
@@ -272,7 +396,7 @@ int punctuator(Scanner& s, const RawToken& t, DeclValue& value) {
     case '[': return openBracket(s, value);
     case '=': return equals(s, value);
     case ':': return colon(s, value);
-    case '{': s.braces.push_back({}); return '{';
+    case '{': return openBrace(s, value);
     case '}': return closeBrace(s);
     case '(': ++top(s).parens; return '(';
     case ')': top(s).parens = std::max(0, top(s).parens - 1); return ')';
@@ -286,7 +410,7 @@ int dispatch(ParseContext& ctx, const RawToken& t, DeclValue& value) {
     case RawKind::End: ctx.scanner.ended = true; return 0;
     case RawKind::Identifier: return identifier(ctx, t, value);
     case RawKind::String: return STRING;
-    case RawKind::Punctuator: return punctuator(ctx.scanner, t, value);
+    case RawKind::Punctuator: return punctuator(ctx, t, value);
     default: return OTHER;
     }
 }
@@ -315,8 +439,18 @@ int scanToken(ParseContext& ctx, DeclValue& value) {
     Scanner& s = ctx.scanner;
     value = DeclValue{};
     if (s.skipBodyPending) {
+        s.previousCode = s.lastCode;
         s.lastCode = skipBody(s);
         return s.lastCode;
+    }
+    if (s.pendingInstance) {
+        value.tag = s.pendingInstance;
+        value.file = s.file;
+        value.line = s.line;
+        s.pendingInstance = nullptr;
+        value.token = INSTANCE_HEAD;
+        s.lastCode = INSTANCE_HEAD;
+        return INSTANCE_HEAD;
     }
     for (;;) {
         const RawToken t = nextRaw(s);
@@ -328,6 +462,7 @@ int scanToken(ParseContext& ctx, DeclValue& value) {
         const int code = dispatch(ctx, t, value);
         if (code == kSkipped) continue;
         value.token = code;
+        s.previousCode = s.lastCode;
         s.lastCode = code;
         return code;
     }
@@ -357,6 +492,13 @@ void dropNestedBraces(Scanner& s) {
 }
 
 }  // namespace
+
+bool atItemStart(const Scanner& s) {
+    switch (s.lastCode) {
+    case 0: case ';': case '}': case '{': case LINKAGE_OPEN: case NAMESPACE_OPEN: case BLOCK_END: return true;
+    default: return false;
+    }
+}
 
 bool resynchronise(Scanner& s) {
     if (s.ended) return false;

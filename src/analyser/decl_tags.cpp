@@ -50,7 +50,7 @@ Aggregate* beginAggregate(ParseContext& ctx, const DeclValue& key, const DeclVal
     record->complete = true;
     ctx.itemDefinitions.push_back(record);
     if (!record->scope) record->scope = newScope(ScopeKind::Class, tag, ctx.current(), record);
-    ctx.scopes.push_back({record->scope, record});
+    ctx.scopes.push_back({record->scope, record, classKey == ClassKey::Class ? Access::Private : Access::Public});
     markLastBrace(ctx.scanner, BraceKind::Aggregate);
     return record;
 }
@@ -68,7 +68,8 @@ DeclValue elaboratedTag(ParseContext& ctx, const DeclValue& key, const DeclValue
     value.token = key.token;
     value.declaration = nullptr;
     const Kind kind = key.token == ENUM ? Kind::Enumeration : key.token == UNION ? Kind::Union : Kind::Class;
-    value.tag = lookupTag(*ctx.table, name.name, kind, ctx.current());
+    value.tag = name.tag && name.tag->kind == kind ? name.tag : lookupTag(*ctx.table, name.name, kind, ctx.current());
+    if (kind == Kind::Enumeration) ctx.scanner.scopedEnumPending = false;
     return value;
 }
 
@@ -86,6 +87,12 @@ Aggregate* beginEnum(ParseContext& ctx, const DeclValue* name) {
         enterTag(*ctx.table, record);
     }
     record->complete = true;
+    if (ctx.scanner.scopedEnumPending) {  // its enumerators are named in its own scope
+        record->scoped = true;
+        record->fixedUnderlyingBits = -baseTypeSizes().intBits;
+        if (!record->scope) record->scope = newScope(ScopeKind::Class, tag, ctx.current(), record);
+        ctx.scanner.scopedEnumPending = false;
+    }
     ctx.itemDefinitions.push_back(record);
     ctx.enums.push_back(record);
     markLastBrace(ctx.scanner, BraceKind::Enum);
@@ -144,7 +151,7 @@ void addEnumerator(ParseContext& ctx, const DeclValue& name, const DeclValue* va
     }
     e->valueKnown = known;
     if (known) e->value = enumeratorConstant(computed);
-    Declaration* d = newDeclaration(name.name, record->type, ctx.current(), 0);
+    Declaration* d = newDeclaration(name.name, record->type, record->scoped ? record->scope : ctx.current(), 0);
     d->enumerator = e;
     d->file = name.file;
     d->line = name.line;
@@ -162,10 +169,25 @@ DeclValue endEnum(ParseContext& ctx, const DeclValue& head) {
 
 // ---- Blocks ------------------------------------------------------------------------------
 
-void openLinkageBlock(ParseContext& ctx) { ++ctx.linkageBlocks; }
+void openLinkageBlock(ParseContext& ctx) {
+    ++ctx.linkageBlocks;
+    ctx.blockScopes.push_back(0);
+}
+
+namespace {
+
+// The namespaces the innermost block opened are closed with it.
+void popBlockScopes(ParseContext& ctx) {
+    if (ctx.blockScopes.empty()) return;
+    for (int n = ctx.blockScopes.back(); n > 0 && ctx.scopes.size() > 1; --n) ctx.scopes.pop_back();
+    ctx.blockScopes.pop_back();
+}
+
+}  // namespace
 
 void closeBlock(ParseContext& ctx) {
     if (ctx.linkageBlocks > 0) --ctx.linkageBlocks;
+    popBlockScopes(ctx);
 }
 
 // ---- Types given by __typeof__ -----------------------------------------------------------
@@ -212,6 +234,8 @@ bool recoverFromError(ParseContext& ctx) {
     ctx.linkageBlocks = 0;
     for (const BraceFrame& f : ctx.scanner.braces)
         if (f.kind == BraceKind::Block) ++ctx.linkageBlocks;
+    while (static_cast<int>(ctx.blockScopes.size()) > ctx.linkageBlocks) popBlockScopes(ctx);
+    while (static_cast<int>(ctx.blockScopes.size()) < ctx.linkageBlocks) ctx.blockScopes.push_back(0);
     return more;
 }
 

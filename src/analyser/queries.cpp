@@ -104,6 +104,15 @@ void bitField(const Declaration* d, EntryListing& e) {
     e.bitWidth = d->bitWidth;
 }
 
+std::string accessWord(Access access) {
+    switch (access) {
+    case Access::Public: return "public";
+    case Access::Protected: return "protected";
+    case Access::Private: return "private";
+    default: return {};
+    }
+}
+
 EntryListing listing(const Declaration* d) {
     EntryListing e;
     e.what = whatOf(d);
@@ -113,6 +122,7 @@ EntryListing listing(const Declaration* d) {
     e.kind = std::string(values::typeKindName(k.kind));
     e.size = k.size;
     if (d->isBitField) bitField(d, e);
+    e.access = accessWord(d->access);
     return e;
 }
 
@@ -209,7 +219,7 @@ void listEntries(const std::function<void(const EntryListing&)>& visit) {
     for (const auto& entry : globalTable().order) {
         if (entry.declaration && entry.declaration->name && !entry.declaration->removed)
             visit(listing(entry.declaration));
-        else if (entry.tag && entry.tag->name && !entry.tag->removed)
+        else if (entry.tag && entry.tag->name && !entry.tag->removed && entry.tag->kind != Kind::Template)
             visit(listing(entry.tag));
     }
 }

@@ -54,6 +54,9 @@ struct Scanner {
     const char* tokenStart = nullptr;
     int tokenLine = 0;
     int lastCode = 0;
+    int previousCode = 0;  // the token before the last one
+    bool scopedEnumPending = false;  // "enum class" read, its body not begun
+    Aggregate* pendingInstance = nullptr;  // the first token is the head of this instance
     std::vector<BraceFrame> braces{BraceFrame{}};  // braces[0] is the text itself
     bool skipBodyPending = false;
     int pendingModeBits = 0;  // a "mode" attribute read since the last declarator

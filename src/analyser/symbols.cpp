@@ -263,6 +263,18 @@ void exposeAnonymousMembers(SymbolTable& table, Aggregate* anonymous, Scope* int
         if (member->name) table.entries[{into, member->name}].names.push_back(member);
 }
 
+Scope* lookupNamespace(const SymbolTable& table, Name name, const Scope* from) {
+    for (const Scope* s = from ? from : table.global; s; s = s->parent) {
+        auto found = table.namespaces.find({s, name});
+        if (found != table.namespaces.end()) return found->second;
+        for (const Scope* used : s->usings) {
+            found = table.namespaces.find({used, name});
+            if (found != table.namespaces.end()) return found->second;
+        }
+    }
+    return nullptr;
+}
+
 // ---- Qualified names ------------------------------------------------------------
 
 namespace {

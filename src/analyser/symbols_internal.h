@@ -43,7 +43,14 @@ struct SymbolTable {
         Aggregate* tag = nullptr;
     };
     std::vector<Ordered> order;
+    // Namespaces by their enclosing scope and name (aliases too), and the
+    // count of unnamed namespaces of the run.
+    std::unordered_map<ScopedName, Scope*, ScopedNameHash> namespaces;
+    int unnamedNamespaces = 0;
 };
+
+// The namespace a name denotes from a scope, or null.
+Scope* lookupNamespace(const SymbolTable& table, Name name, const Scope* from);
 
 // The table of the script, shared by every analysis of the run.
 SymbolTable& globalTable();

@@ -128,7 +128,7 @@ Declarator declaratorOf(const Type* type, const ImageOptions& options) {
     const Type* t = skipModes(type);
     for (int depth = 0; t && depth < kMaxTypeDepth; ++depth, t = skipModes(t->inner)) {
         if (t->kind == Kind::Pointer || t->kind == Kind::Reference) {
-            std::string mark = t->kind == Kind::Reference ? "&" : "*" + starQualifiers(t->qualifiers);
+            std::string mark = t->kind == Kind::Reference ? (t->rvalue ? "&&" : "&") : "*" + starQualifiers(t->qualifiers);
             if (t->kind == Kind::Pointer && t->record) mark = qualifiedTagName(t->record) + "::" + mark;
             d.prefix = join(mark, d.prefix);
             if (bindsTighter(t->inner)) {
@@ -139,6 +139,7 @@ Declarator declaratorOf(const Type* type, const ImageOptions& options) {
             d.suffix += arrayBound(t);
         } else if (t->kind == Kind::Function) {
             d.suffix += parameters(t->prototype, options);
+            if (t->qualifiers) d.suffix += " " + starQualifiers(t->qualifiers);
         } else {
             break;
         }

@@ -593,6 +593,10 @@ bool holds(__int128 low, __int128 high, int bits) {
 }  // namespace
 
 void settleEnumeration(Aggregate* record) {
+    if (record->fixedUnderlyingBits) {
+        record->underlyingBits = record->promotedBits = record->fixedUnderlyingBits;
+        return;
+    }
     __int128 low = 0, high = 0;
     for (const Enumerator* e : record->enumerators) {
         if (!e->valueKnown) continue;

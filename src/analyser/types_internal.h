@@ -102,6 +102,11 @@ struct Prototype {
 
 enum class ClassKey : std::uint8_t { Struct, Class, Union, Enum };
 
+// The access of a member; None outside classes.
+enum class Access : std::uint8_t { None, Public, Protected, Private };
+
+struct TemplateInfo;
+
 // A tag's record, shared by every type node that names the tag: the
 // structure, union or class with its members, or the enumeration with its
 // enumerators.
@@ -123,6 +128,33 @@ struct Aggregate {
     int underlyingBits = 0;
     int promotedBits = 0;
     bool removed = false;  // taken out of the table
+    // C++: the base classes, the members they give (collected when the bases
+    // are known), scoped enumerations, an underlying type that was written,
+    // the template of an instance and a template's own record.
+    std::vector<Aggregate*> bases;
+    std::vector<Declaration*> inherited;
+    bool scoped = false;
+    int fixedUnderlyingBits = 0;
+    Aggregate* instanceOf = nullptr;
+    TemplateInfo* templateInfo = nullptr;
+};
+
+// A class or alias template: its parameters, the text of its body as
+// written and where that text starts, or the aliased type's text.
+struct TemplateParameter {
+    std::string name;
+    std::string defaultText;
+    bool pack = false;
+};
+struct TemplateInfo {
+    std::vector<TemplateParameter> parameters;
+    std::string_view body;       // between the braces of a class template; empty when only declared
+    std::string_view bases;      // the base clause of a class template, without ":"
+    std::string_view aliased;    // an alias template's type
+    bool hasBody = false;
+    bool isAlias = false;
+    Name file = 0;
+    int line = 0;                // of the body's opening brace, or of the aliased type
 };
 
 // One node per type constructor. The detail used depends on the kind.
@@ -140,6 +172,7 @@ struct Type {
     bool afterOthers = false;           // Ellipsis
     std::vector<Name>* modifiers = nullptr;  // attached modifier words, when there are any
     Scope* scope = nullptr;             // where it was declared
+    bool rvalue = false;                // Reference: "&&"
 };
 
 // Attaches a modifier word to a type node.
@@ -162,6 +195,7 @@ struct Declaration {
     int number = 0;          // the table entry's number; 0 when not entered
     bool removed = false;    // taken out of the table
     struct TypedefInfo* typedefInfo = nullptr;  // typedefs only
+    Access access = Access::None;  // members
 };
 
 // What a typedef keeps: the type its chain ends on (valid while generation is
@@ -200,6 +234,7 @@ struct Arena {
     std::deque<std::string> texts;
     std::deque<std::vector<Name>> wordLists;
     std::deque<TypedefInfo> typedefInfos;
+    std::deque<TemplateInfo> templates;
 };
 Arena& arena();
 

@@ -66,8 +66,9 @@ void analyse(const std::string& text, bool forced, const std::string& name) {
 }
 
 void print(const analyser::EntryListing& e) {
-    const std::string line =
-        e.what + '\t' + e.name + '\t' + e.type + '\t' + e.kind + '\t' + std::to_string(e.size) + '\n';
+    std::string line = e.what + '\t' + e.name + '\t' + e.type + '\t' + e.kind + '\t' + std::to_string(e.size);
+    if (!e.access.empty()) line += '\t' + e.access;
+    line += '\n';
     std::fwrite(line.data(), 1, line.size(), stdout);
 }
 

@@ -1,0 +1,322 @@
+// Builders of the C++ declarations: namespaces, references, constructors and
+// the other functions without a type, base classes, enumerations with an
+// underlying type, and the instances of templates, made by analysing the
+// kept text again with the parameters replaced by the arguments.
+#include "analyser/decl_grammar.hpp"
+
+#include "analyser/builders_internal.h"
+
+#include <string>
+
+namespace analyser::decl {
+
+namespace {
+
+std::string_view fileText(Name file) { return file ? diag::ribbonText(file) : std::string_view{}; }
+
+constexpr int kMaxInstantiationDepth = 64;
+constexpr int kMaxBaseDepth = 256;
+constexpr std::string_view kUnnamedNamespace = "vorne_unnamed_namespace";
+
+Scope* namespaceIn(ParseContext& ctx, Scope* parent, std::string_view name) {
+    if (name.empty()) {
+        const std::string made = std::string(kUnnamedNamespace) + "_" + std::to_string(++ctx.table->unnamedNamespaces);
+        Scope* unnamed = newScope(ScopeKind::Namespace, diag::internString(made), parent);
+        parent->usings.push_back(unnamed);
+        return unnamed;
+    }
+    const Name entry = diag::internString(name);
+    Scope*& ns = ctx.table->namespaces[{parent, entry}];
+    if (!ns) ns = newScope(ScopeKind::Namespace, entry, parent);
+    return ns;
+}
+
+}  // namespace
+
+void openNamespace(ParseContext& ctx, const DeclValue& names) {
+    const std::string_view text = names.text;
+    int opened = 0;
+    std::size_t begin = 0;
+    for (;;) {
+        const std::size_t end = std::min(text.find("::", begin), text.size());
+        Scope* ns = namespaceIn(ctx, ctx.current(), text.substr(begin, end - begin));
+        ctx.scopes.push_back({ns, nullptr});
+        ++opened;
+        if (end >= text.size()) break;
+        begin = end + 2;
+    }
+    ctx.blockScopes.push_back(opened);
+}
+
+Access currentAccess(const ParseContext& ctx) { return ctx.inBody() ? ctx.scopes.back().access : Access::None; }
+
+// ---- Declarators -----------------------------------------------------------------------
+
+Declarator* addReference(ParseContext& ctx, Declarator* declarator, bool rvalue) {
+    (void)ctx;
+    Type* reference = newType(Kind::Reference);
+    reference->rvalue = rvalue;
+    if (!declarator->top) declarator->top = reference;
+    else declarator->hole->inner = reference;
+    declarator->hole = reference;
+    return declarator;
+}
+
+void qualifyFunction(Declarator* declarator, std::uint8_t qualifiers) {
+    if (qualifiers && declarator->hole && declarator->hole->kind == Kind::Function)
+        declarator->hole->qualifiers = qualifiers & (kConst | kVolatile);
+}
+
+namespace {
+
+Declaration* existingFunction(ParseContext& ctx, const Scope* scope, Name name) {
+    const auto* chain = entriesInScope(*ctx.table, name, scope);
+    return chain && !chain->empty() ? chain->back() : nullptr;
+}
+
+}  // namespace
+
+void declareSpecial(ParseContext& ctx, Declarator* declarator, DeclSpec* spec) {
+    Type* returned = declarator->returnType ? declarator->returnType : newType(Kind::Void);
+    const std::string_view file = fileText(declarator->file);
+    Type* type = CPP_compose_type(returned, declarator->top, file, declarator->line);
+    Scope* scope = declarator->scope ? declarator->scope : ctx.current();
+    Declaration* d = newDeclaration(declarator->name, type, scope, spec ? spec->storage : 0);
+    d->file = declarator->file;
+    d->line = declarator->line;
+    if (declarator->scope && declarator->scope != ctx.current()) {  // defined outside its class
+        if (Declaration* existing = existingFunction(ctx, scope, declarator->name)) {
+            CPP_modify_param_name(existing, d, file, declarator->line);
+            return;
+        }
+    }
+    d->access = currentAccess(ctx);
+    enterDeclaration(*ctx.table, d, {ctx.inBody(), file, declarator->line});
+}
+
+// ---- Classes -----------------------------------------------------------------------------
+
+namespace {
+
+// The top-level items of a list separated by commas, trimmed.
+std::vector<std::string> splitList(std::string_view text) {
+    std::vector<std::string> items;
+    std::string item;
+    int depth = 0;
+    const auto close = [&] {
+        while (!item.empty() && item.back() == ' ') item.pop_back();
+        std::size_t first = item.find_first_not_of(' ');
+        items.push_back(first == std::string::npos ? std::string() : item.substr(first));
+        item.clear();
+    };
+    for (const char c : text) {
+        if (c == '<' || c == '(' || c == '[' || c == '{') ++depth;
+        if (c == '>' || c == ')' || c == ']' || c == '}') --depth;
+        if (c == ',' && depth == 0) {
+            close();
+            continue;
+        }
+        if ((c == ' ' || c == '\t' || c == '\n') && (item.empty() || item.back() == ' ')) continue;
+        item += c == '\t' || c == '\n' ? ' ' : c;
+    }
+    close();
+    if (items.size() == 1 && items[0].empty()) items.clear();
+    return items;
+}
+
+bool derivesFrom(const Aggregate* record, const Aggregate* base, int depth = 0) {
+    if (record == base) return true;
+    if (depth > kMaxBaseDepth) return true;
+    for (const Aggregate* b : record->bases)
+        if (derivesFrom(b, base, depth + 1)) return true;
+    return false;
+}
+
+std::string withoutAccessWords(std::string text) {
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const std::string_view word : {"public ", "protected ", "private ", "virtual "})
+            if (text.starts_with(word)) {
+                text.erase(0, word.size());
+                changed = true;
+            }
+    }
+    if (text.ends_with("...")) text.resize(text.size() - 3);
+    return text;
+}
+
+}  // namespace
+
+void addBases(ParseContext& ctx, Aggregate* record, const DeclValue& clause) {
+    for (const std::string& item : splitList(clause.text)) {
+        const std::string text = withoutAccessWords(item);
+        const Type* t = resolveTypedefs(typeFromText(*ctx.table, ctx.current(), text));
+        Aggregate* base = t && (t->kind == Kind::Class || t->kind == Kind::Union) ? t->record : nullptr;
+        if (!base) continue;
+        if (derivesFrom(base, record)) {
+            report(kWarning, "SYNTAXERR", text, fileText(clause.file), clause.line);
+            continue;
+        }
+        record->bases.push_back(base);
+        record->inherited.insert(record->inherited.end(), base->inherited.begin(), base->inherited.end());
+        record->inherited.insert(record->inherited.end(), base->members.begin(), base->members.end());
+        if (base->scope && record->scope) record->scope->usings.push_back(base->scope);
+    }
+}
+
+Aggregate* beginInstance(ParseContext& ctx, const DeclValue& head) {
+    Aggregate* record = head.tag;
+    record->complete = true;
+    ctx.itemDefinitions.push_back(record);
+    if (!record->scope) record->scope = newScope(ScopeKind::Class, record->name, record->enclosing, record);
+    const Access access = record->key == ClassKey::Class ? Access::Private : Access::Public;
+    ctx.scopes.push_back({record->scope, record, access});
+    markLastBrace(ctx.scanner, BraceKind::Aggregate);
+    return record;
+}
+
+void setUnderlying(ParseContext& ctx, Aggregate* record, const DeclValue& base) {
+    const Type* t = resolveTypedefs(typeFromText(*ctx.table, ctx.current(), base.text));
+    if (t && t->kind == Kind::Integral && t->base.bits) record->fixedUnderlyingBits = t->base.bits;
+}
+
+// ---- Templates ---------------------------------------------------------------------------
+
+namespace {
+
+// A parameter and its argument; a pack's arguments are written whole where
+// it is expanded ("Ts..."), its first one where it types a declarator.
+struct Binding {
+    std::string name;
+    std::string text;
+    std::string first;
+};
+
+bool identStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+bool identChar(char c) { return identStart(c) || (c >= '0' && c <= '9'); }
+
+// The text with every parameter name replaced by its argument; string and
+// character literals are left alone, line ends are kept.
+std::string substitute(std::string_view text, const std::vector<Binding>& bindings) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (c == '"' || c == '\'') {
+            std::size_t j = i + 1;
+            while (j < text.size() && text[j] != c) j += text[j] == '\\' ? 2 : 1;
+            j = std::min(j + 1, text.size());
+            out.append(text.substr(i, j - i));
+            i = j;
+            continue;
+        }
+        if (!identStart(c) || (i > 0 && identChar(text[i - 1]))) {
+            out += c;
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        while (j < text.size() && identChar(text[j])) ++j;
+        const std::string_view word = text.substr(i, j - i);
+        const Binding* bound = nullptr;
+        for (const Binding& b : bindings)
+            if (b.name == word) bound = &b;
+        i = j;
+        const bool expanded = text.substr(i, 3) == "...";
+        if (!bound) out += word;
+        else out += bound->first.empty() || expanded ? bound->text : bound->first;
+        if (bound && expanded) i += 3;
+    }
+    return out;
+}
+
+// The empty argument lists of the text become blanks.
+std::string withoutEmptyLists(std::string text) {
+    for (std::size_t i = 0; (i = text.find('<', i)) != std::string::npos; ++i) {
+        std::size_t j = i + 1;
+        while (j < text.size() && (text[j] == ' ' || text[j] == '\t')) ++j;
+        if (j < text.size() && text[j] == '>') std::fill(text.begin() + static_cast<long>(i),
+                                                         text.begin() + static_cast<long>(j) + 1, ' ');
+    }
+    return text;
+}
+
+// The parameters bound to the arguments (defaults for the missing ones);
+// false when they do not match.
+bool bind(const TemplateInfo& info, const std::vector<std::string>& arguments, std::vector<Binding>& bindings) {
+    std::size_t next = 0;
+    for (const TemplateParameter& p : info.parameters) {
+        std::string text;
+        if (p.pack) {
+            for (; next < arguments.size(); ++next) text += (text.empty() ? "" : ", ") + arguments[next];
+            bindings.push_back({p.name, text, {}});
+            bindings.back().first = arguments.empty() ? "int" : bindings.back().text.substr(0, bindings.back().text.find(", "));
+            continue;
+        } else if (next < arguments.size()) {
+            text = arguments[next++];
+        } else if (!p.defaultText.empty()) {
+            text = substitute(p.defaultText, bindings);
+        } else {
+            return false;
+        }
+        bindings.push_back({p.name, text, {}});
+    }
+    return next == arguments.size();
+}
+
+std::string instanceName(const Aggregate* templ, const std::vector<std::string>& arguments) {
+    std::string name = std::string(diag::ribbonText(templ->name)) + "<";
+    for (std::size_t i = 0; i < arguments.size(); ++i) name += (i ? ", " : "") + arguments[i];
+    if (name.back() == '>') name += ' ';
+    return name + ">";
+}
+
+struct DepthGuard {
+    static int& depth() {
+        static int value = 0;
+        return value;
+    }
+    DepthGuard() { ++depth(); }
+    ~DepthGuard() { --depth(); }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+};
+
+}  // namespace
+
+Aggregate* instantiate(ParseContext& ctx, Aggregate* templ, std::string_view argumentText, Name file, int line) {
+    const TemplateInfo* info = templ->templateInfo;
+    const std::vector<std::string> arguments = splitList(argumentText);
+    const std::string name = instanceName(templ, arguments);
+    std::vector<Binding> bindings;
+    if (!info || !bind(*info, arguments, bindings) || DepthGuard::depth() >= kMaxInstantiationDepth) {
+        report(kWarning, "TEMINSINC", name, fileText(file), line);
+        return nullptr;
+    }
+    const Name entry = diag::internString(name);
+    const Kind kind = templ->key == ClassKey::Union ? Kind::Union : Kind::Class;
+    if (Aggregate* made = tagInScope(*ctx.table, entry, kind, templ->enclosing)) return made;
+    Aggregate* record = newAggregate(kind, templ->key, entry, templ->enclosing);
+    record->instanceOf = templ;
+    enterTag(*ctx.table, record);
+    if (!info->hasBody) return record;
+    std::string text = info->bases.empty() ? std::string() : ": " + substitute(info->bases, bindings);
+    text += " {" + substitute(info->body, bindings) + "\n};";
+    const DepthGuard guard;
+    analyseInstanceText(*ctx.table, record, withoutEmptyLists(std::move(text)), fileText(info->file), info->line);
+    return record;
+}
+
+Type* instantiateAlias(ParseContext& ctx, Aggregate* templ, std::string_view argumentText, Name file, int line) {
+    const TemplateInfo* info = templ->templateInfo;
+    const std::vector<std::string> arguments = splitList(argumentText);
+    std::vector<Binding> bindings;
+    if (!info || !bind(*info, arguments, bindings) || DepthGuard::depth() >= kMaxInstantiationDepth) {
+        report(kWarning, "TEMINSINC", instanceName(templ, arguments), fileText(file), line);
+        return nullptr;
+    }
+    const DepthGuard guard;
+    return typeFromText(*ctx.table, templ->enclosing, withoutEmptyLists(substitute(info->aliased, bindings)));
+}
+
+}  // namespace analyser::decl
