@@ -196,6 +196,8 @@ Declaration* enterInTable(ParseContext& ctx, Declaration* declaration) {
     Declaration* entered = enterDeclaration(*ctx.table, declaration, where);
     if (entered == declaration && ctx.inBody() && isDataMember(declaration))
         ctx.scopes.back().definition->members.push_back(declaration);
+    if (ctx.inBody() && !isDataMember(declaration) && !declaration->enumerator)  // a member function or type
+        ctx.scopes.back().definition->cxx = true;
     return entered;
 }
 

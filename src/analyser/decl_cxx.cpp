@@ -91,6 +91,7 @@ void declareSpecial(ParseContext& ctx, Declarator* declarator, DeclSpec* spec) {
         }
     }
     d->access = currentAccess(ctx);
+    if (ctx.inBody()) ctx.scopes.back().definition->cxx = true;
     enterDeclaration(*ctx.table, d, {ctx.inBody(), file, declarator->line});
 }
 
@@ -158,6 +159,7 @@ void addBases(ParseContext& ctx, Aggregate* record, const DeclValue& clause) {
             continue;
         }
         record->bases.push_back(base);
+        record->cxx = true;
         record->inherited.insert(record->inherited.end(), base->inherited.begin(), base->inherited.end());
         record->inherited.insert(record->inherited.end(), base->members.begin(), base->members.end());
         if (base->scope && record->scope) record->scope->usings.push_back(base->scope);
@@ -167,6 +169,7 @@ void addBases(ParseContext& ctx, Aggregate* record, const DeclValue& clause) {
 Aggregate* beginInstance(ParseContext& ctx, const DeclValue& head) {
     Aggregate* record = head.tag;
     record->complete = true;
+    record->cxx = true;
     ctx.itemDefinitions.push_back(record);
     if (!record->scope) record->scope = newScope(ScopeKind::Class, record->name, record->enclosing, record);
     const Access access = record->key == ClassKey::Class ? Access::Private : Access::Public;
@@ -288,12 +291,14 @@ Aggregate* instantiate(ParseContext& ctx, Aggregate* templ, std::string_view arg
     const TemplateInfo* info = templ->templateInfo;
     const std::vector<std::string> arguments = splitList(argumentText);
     const std::string name = instanceName(templ, arguments);
+    const Name entry = diag::internString(name);
+    if (ctx.table->failedInstances.contains(entry)) return nullptr;
     std::vector<Binding> bindings;
     if (!info || !bind(*info, arguments, bindings) || DepthGuard::depth() >= kMaxInstantiationDepth) {
         report(kWarning, "TEMINSINC", name, fileText(file), line);
+        ctx.table->failedInstances.insert(entry);
         return nullptr;
     }
-    const Name entry = diag::internString(name);
     const Kind kind = templ->key == ClassKey::Union ? Kind::Union : Kind::Class;
     if (Aggregate* made = tagInScope(*ctx.table, entry, kind, templ->enclosing)) return made;
     Aggregate* record = newAggregate(kind, templ->key, entry, templ->enclosing);

@@ -85,9 +85,11 @@ void skipItem(Scanner& s, bool continuesAfterBody) {
     }
 }
 
-// Reads a balanced "<...>" whose "<" was just read: the text between.
-std::string angleGroup(Scanner& s) {
+// Reads a balanced "<...>" whose "<" was just read: the text between;
+// closed tells whether its ">" was found before the end of the declaration.
+std::string angleGroup(Scanner& s, bool* closed = nullptr) {
     std::string text;
+    if (closed) *closed = false;
     int angles = 1, parens = 0;
     for (RawToken t = nextRaw(s); t.kind != RawKind::End; t = nextRaw(s)) {
         if (t.is('(') || t.is('[') || t.is('{')) ++parens;
@@ -95,7 +97,11 @@ std::string angleGroup(Scanner& s) {
         else if (parens == 0 && t.is('<')) ++angles;
         else if (parens == 0 && (t.is('>') || t.is(">>"))) {
             for (std::size_t i = 0; i < t.text.size(); ++i) {  // ">>" closes two lists
-                if (--angles == 0) return text;
+                if (--angles == 0) {
+                    if (i + 1 < t.text.size()) s.pos = t.text.data() + i + 1;  // the other ">" is read again
+                    if (closed) *closed = true;
+                    return text;
+                }
                 text += '>';
             }
             continue;
@@ -506,6 +512,7 @@ int scanAccess(ParseContext& ctx, int token) {
     Scanner& s = ctx.scanner;
     if (!ctx.inBody() || peekChar(s) != ':') return token;
     nextRaw(s);
+    ctx.scopes.back().definition->cxx = true;
     ctx.scopes.back().access = token == PUBLIC ? Access::Public : token == PROTECTED ? Access::Protected : Access::Private;
     return kSkipped;
 }
@@ -581,7 +588,14 @@ std::string argumentImage(const Type* type) {
     return text;
 }
 
-bool nextIsScope(Scanner& s) { return peekChar(s) == ':' && peekRaw(s).is("::"); }
+// Whether "::" follows, without moving (the text read so far is what an
+// error quotes).
+bool nextIsScope(Scanner& s) {
+    const Mark m = mark(s);
+    const bool scope = peekChar(s) == ':' && peekRaw(s).is("::");
+    restore(s, m);
+    return scope;
+}
 
 const Scope* scopeDenoted(ParseContext& ctx, int code, const DeclValue& value, const Scope* from) {
     if (code == IDENTIFIER || code == TYPE_MODIFIER)
@@ -599,9 +613,10 @@ const Scope* scopeDenoted(ParseContext& ctx, int code, const DeclValue& value, c
 
 // The arguments as the template's own scope must read them: a type is
 // written with its qualified name, anything else as it stands.
-std::string templateArguments(ParseContext& ctx) {
+std::string templateArguments(ParseContext& ctx, bool& closed) {
     nextRaw(ctx.scanner);  // "<"
-    const std::string written = angleGroup(ctx.scanner);
+    const std::string written = angleGroup(ctx.scanner, &closed);
+    if (!closed) return written;
     std::string text;
     int depth = 0;
     std::string item;
@@ -626,7 +641,9 @@ std::string templateArguments(ParseContext& ctx) {
 // A template-id: the instance, the alias's type, or a type that writes it.
 int templateId(ParseContext& ctx, DeclValue& value) {
     Aggregate* templ = value.tag;
-    const std::string arguments = templateArguments(ctx);
+    bool closed = false;
+    const std::string arguments = templateArguments(ctx, closed);
+    if (!closed) return OTHER;  // the parser reports the declaration
     const TemplateInfo* info = templ->templateInfo;
     if (info && info->isAlias) {
         Type* type = instantiateAlias(ctx, templ, arguments, value.file, value.line);

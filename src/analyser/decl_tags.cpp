@@ -51,6 +51,7 @@ Aggregate* beginAggregate(ParseContext& ctx, const DeclValue& key, const DeclVal
     ctx.itemDefinitions.push_back(record);
     if (!record->scope) record->scope = newScope(ScopeKind::Class, tag, ctx.current(), record);
     ctx.scopes.push_back({record->scope, record, classKey == ClassKey::Class ? Access::Private : Access::Public});
+    if (classKey == ClassKey::Class) record->cxx = true;
     markLastBrace(ctx.scanner, BraceKind::Aggregate);
     return record;
 }

@@ -122,7 +122,8 @@ EntryListing listing(const Declaration* d) {
     e.kind = std::string(values::typeKindName(k.kind));
     e.size = k.size;
     if (d->isBitField) bitField(d, e);
-    e.access = accessWord(d->access);
+    const bool cxxMember = d->scope && d->scope->record && d->scope->record->cxx;
+    if (cxxMember) e.access = accessWord(d->access);
     return e;
 }
 

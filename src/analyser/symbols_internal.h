@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <functional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace analyser::decl {
@@ -47,6 +48,8 @@ struct SymbolTable {
     // count of unnamed namespaces of the run.
     std::unordered_map<ScopedName, Scope*, ScopedNameHash> namespaces;
     int unnamedNamespaces = 0;
+    // Template instances that could not be made: not tried again.
+    std::unordered_set<Name> failedInstances;
 };
 
 // The namespace a name denotes from a scope, or null.

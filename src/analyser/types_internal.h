@@ -134,6 +134,7 @@ struct Aggregate {
     std::vector<Aggregate*> bases;
     std::vector<Declaration*> inherited;
     bool scoped = false;
+    bool cxx = false;  // written as C++ (class key, access section, bases, member functions)
     int fixedUnderlyingBits = 0;
     Aggregate* instanceOf = nullptr;
     TemplateInfo* templateInfo = nullptr;
