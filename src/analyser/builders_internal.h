@@ -120,7 +120,7 @@ int classifyIdentifier(ParseContext& ctx, Name name, std::string_view text, Decl
 // template-ids, constructor, destructor and operator names). Each returns a
 // token, or kSkippedToken when the item was read whole.
 inline constexpr int kSkippedToken = -1;
-int scanNamespace(ParseContext& ctx, DeclValue& value);
+int scanNamespace(ParseContext& ctx, DeclValue& value, bool inlined = false);
 int scanUsing(ParseContext& ctx);
 int scanTemplate(ParseContext& ctx);
 int scanFriend(ParseContext& ctx);
@@ -136,6 +136,8 @@ bool atItemStart(const Scanner& scanner);
 
 void openNamespace(ParseContext& ctx, const DeclValue& names);
 Declarator* addReference(ParseContext& ctx, Declarator* declarator, bool rvalue);
+// "C::*": a pointer to a member of the class the token names.
+Declarator* addMemberPointer(ParseContext& ctx, Declarator* declarator, const DeclValue& owner, std::uint8_t qualifiers);
 void qualifyFunction(Declarator* declarator, std::uint8_t qualifiers);
 // A constructor, destructor or conversion function.
 void declareSpecial(ParseContext& ctx, Declarator* declarator, DeclSpec* spec);

@@ -18,7 +18,7 @@ constexpr int kMaxInstantiationDepth = 64;
 constexpr int kMaxBaseDepth = 256;
 constexpr std::string_view kUnnamedNamespace = "vorne_unnamed_namespace";
 
-Scope* namespaceIn(ParseContext& ctx, Scope* parent, std::string_view name) {
+Scope* namespaceIn(ParseContext& ctx, Scope* parent, std::string_view name, bool inlined) {
     if (name.empty()) {
         const std::string made = std::string(kUnnamedNamespace) + "_" + std::to_string(++ctx.table->unnamedNamespaces);
         Scope* unnamed = newScope(ScopeKind::Namespace, diag::internString(made), parent);
@@ -28,6 +28,10 @@ Scope* namespaceIn(ParseContext& ctx, Scope* parent, std::string_view name) {
     const Name entry = diag::internString(name);
     Scope*& ns = ctx.table->namespaces[{parent, entry}];
     if (!ns) ns = newScope(ScopeKind::Namespace, entry, parent);
+    if (inlined && !ns->inlined) {
+        ns->inlined = true;
+        parent->usings.push_back(ns);
+    }
     return ns;
 }
 
@@ -39,7 +43,8 @@ void openNamespace(ParseContext& ctx, const DeclValue& names) {
     std::size_t begin = 0;
     for (;;) {
         const std::size_t end = std::min(text.find("::", begin), text.size());
-        Scope* ns = namespaceIn(ctx, ctx.current(), text.substr(begin, end - begin));
+        const bool last = end >= text.size();
+        Scope* ns = namespaceIn(ctx, ctx.current(), text.substr(begin, end - begin), last && names.qualifiers);
         ctx.scopes.push_back({ns, nullptr});
         ++opened;
         if (end >= text.size()) break;
@@ -59,6 +64,12 @@ Declarator* addReference(ParseContext& ctx, Declarator* declarator, bool rvalue)
     if (!declarator->top) declarator->top = reference;
     else declarator->hole->inner = reference;
     declarator->hole = reference;
+    return declarator;
+}
+
+Declarator* addMemberPointer(ParseContext& ctx, Declarator* declarator, const DeclValue& owner, std::uint8_t qualifiers) {
+    addPointer(ctx, declarator, qualifiers);
+    declarator->hole->record = owner.tag;
     return declarator;
 }
 

@@ -118,8 +118,9 @@ std::string angleGroup(Scanner& s, bool* closed = nullptr) {
 
 // ---- Namespaces ------------------------------------------------------------------------
 
-int scanNamespace(ParseContext& ctx, DeclValue& value) {
+int scanNamespace(ParseContext& ctx, DeclValue& value, bool inlined) {
     Scanner& s = ctx.scanner;
+    value.qualifiers = inlined ? 1 : 0;
     std::string names;
     for (RawToken t = nextRaw(s); t.kind != RawKind::End; t = nextRaw(s)) {
         if (t.is('{')) {
@@ -714,6 +715,11 @@ int afterName(ParseContext& ctx, int code, DeclValue& value, const Scope* from) 
         const Scope* scope = scopeDenoted(ctx, code, value, from);
         if (!scope) return code;
         nextRaw(s);
+        if (peekChar(s) == '*' && scope->record) {  // a pointer to member
+            nextRaw(s);
+            value.tag = scope->record;
+            return MEMBER_POINTER;
+        }
         code = qualifiedMember(ctx, scope, value);
         from = scope;
         if (code == CTOR_NAME || code == OPERATOR_NAME || code == OTHER) return code;

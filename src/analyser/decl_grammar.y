@@ -29,7 +29,7 @@ void declerror(ParseContext& ctx, const char*) { syntaxError(ctx); }
 %token PRIVATE PROTECTED PUBLIC
 %token TEMPLATE NAMESPACE USING OPERATOR NEW DELETE THROW NOEXCEPT TYPENAME
 %token STATIC_ASSERT LINKAGE_OPEN BLOCK_END NAMESPACE_OPEN
-%token CTOR_NAME OPERATOR_NAME REF_REF FN_QUALIFIER BASE_CLAUSE ENUM_BASE INSTANCE_HEAD
+%token MEMBER_POINTER CTOR_NAME OPERATOR_NAME REF_REF FN_QUALIFIER BASE_CLAUSE ENUM_BASE INSTANCE_HEAD
 %token ARRAY_BOUND INITIALIZER ENUM_VALUE BIT_WIDTH
 %token ELLIPSIS "..." SCOPE "::" ARROW "->" ARROW_STAR "->*" DOT_STAR ".*"
 %token OTHER
@@ -200,6 +200,8 @@ enumerator: tag_name                        { addEnumerator(ctx, $1, nullptr); }
 declarator: direct_declarator
     | '*' qualifiers_opt declarator         { $$ = $3; $$.declarator = addPointer(ctx, $3.declarator, $2.qualifiers); }
     | reference qualifiers_opt declarator   { $$ = $3; $$.declarator = addReference(ctx, $3.declarator, $1.token == REF_REF); }
+    | MEMBER_POINTER qualifiers_opt declarator
+                                            { $$ = $3; $$.declarator = addMemberPointer(ctx, $3.declarator, $1, $2.qualifiers); }
     ;
 
 reference: '&' | REF_REF
@@ -285,6 +287,8 @@ parameter_plain: IDENTIFIER                 { $$ = $1; $$.declarator = newDeclar
 parameter_nested: parameter_plain
     | '*' qualifiers_opt parameter_declarator
                                             { $$ = $3; $$.declarator = addPointer(ctx, $3.declarator, $2.qualifiers); }
+    | MEMBER_POINTER qualifiers_opt parameter_declarator
+                                            { $$ = $3; $$.declarator = addMemberPointer(ctx, $3.declarator, $1, $2.qualifiers); }
     | reference qualifiers_opt parameter_declarator
                                             { $$ = $3; $$.declarator = addReference(ctx, $3.declarator, $1.token == REF_REF); }
     ;

@@ -241,7 +241,10 @@ int cxxKeyword(ParseContext& ctx, const KeywordRow& row, DeclValue& value) {
     case Special::Friend: return scanFriend(ctx);
     case Special::Access: return scanAccess(ctx, row.token);
     case Special::Operator: return scanOperator(ctx, value, nullptr);
-    case Special::Inline: return nextWordIs(s, "namespace") ? kSkipped : row.token;
+    case Special::Inline:
+        if (!nextWordIs(s, "namespace")) return row.token;
+        nextRaw(s);
+        return scanNamespace(ctx, value, true);
     case Special::Auto: return autoWord(ctx, value);
     case Special::Qualifier: return afterParameters(s.lastCode) && top(s).parens == 0 ? FN_QUALIFIER : row.token;
     case Special::ClassKeyWord:

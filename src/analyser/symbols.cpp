@@ -285,7 +285,9 @@ std::string scopeName(const Scope* s) {
     return s->name ? std::string(diag::ribbonText(s->name)) : std::string();
 }
 
-bool passedThrough(const Scope* s) { return s->kind == ScopeKind::Global || s->kind == ScopeKind::Prototype; }
+bool passedThrough(const Scope* s) {
+    return s->kind == ScopeKind::Global || s->kind == ScopeKind::Prototype || s->inlined;
+}
 
 }  // namespace
 

@@ -219,6 +219,7 @@ struct Scope {
     Scope* parent = nullptr;
     Aggregate* record = nullptr;  // Class scopes
     std::vector<Scope*> usings;   // scopes named by "using" directives
+    bool inlined = false;         // an inline namespace: its names belong to the enclosing one
     bool isMember() const { return kind == ScopeKind::Class; }
 };
 
