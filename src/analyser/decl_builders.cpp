@@ -184,11 +184,8 @@ Declaration* enter(ParseContext& ctx, DeclSpec* spec, Declarator* d, Type* type)
 Declaration* enterInTable(ParseContext& ctx, Declaration* declaration) {
     const EnteringContext where{ctx.inBody(), fileText(declaration->file), declaration->line};
     if (declaration->scope != ctx.current()) {  // a member defined outside its class
-        const auto* chain = entriesInScope(*ctx.table, declaration->name, declaration->scope);
-        if (chain && !chain->empty()) {
-            Declaration* existing = chain->back();
-            if (existing->type && existing->type->kind == Kind::Function && declaration->type &&
-                declaration->type->kind == Kind::Function)
+        if (Declaration* existing = declaredMember(*ctx.table, declaration)) {
+            if (existing->type && existing->type->kind == Kind::Function)
                 CPP_modify_param_name(existing, declaration, where.file, where.line);
             return existing;
         }
@@ -215,6 +212,7 @@ DeclSpec* newSpec(ParseContext& ctx, const DeclValue& first) {
 }
 
 std::uint8_t addQualifier(std::uint8_t qualifiers, const DeclValue& word) {
+    if (word.token == FN_QUALIFIER) return qualifiers | (word.text == "volatile" ? kVolatile : kConst);
     switch (word.token) {
     case CONST: return qualifiers | kConst;
     case VOLATILE: return qualifiers | kVolatile;

@@ -58,6 +58,14 @@ int typeToken(const Type* type) {
     return resolved && resolved->kind == Kind::Class ? CLASS_NAME : TYPE_NAME;
 }
 
+// A class's constructors bear its name: the name still denotes the class.
+Aggregate* constructorsClass(const Declaration* d, std::string_view name) {
+    if (!d || !d->scope || !d->scope->record || !d->type || d->type->kind != Kind::Function) return nullptr;
+    Aggregate* record = d->scope->record;
+    const std::string_view own = record->name ? diag::ribbonText(record->name) : std::string_view{};
+    return own.substr(0, own.find('<')) == name ? record : nullptr;
+}
+
 int tagToken(const Aggregate* tag) {
     if (tag->kind == Kind::Class) return CLASS_NAME;
     if (tag->kind == Kind::Template) return TEMPLATE_NAME;
@@ -71,6 +79,10 @@ int classifyIdentifier(ParseContext& ctx, Name name, std::string_view text, Decl
     value.text = text;
     const Denoted found = lookupAny(*ctx.table, value.name, from ? from : ctx.current());
     value.inCurrentScope = found.inCurrentScope;
+    if (Aggregate* record = constructorsClass(found.declaration, text)) {  // the class, not its constructors
+        value.tag = record;
+        return CLASS_NAME;
+    }
     if (found.declaration && (found.declaration->storage & kTypedef)) {
         value.declaration = found.declaration;
         return typeToken(found.declaration->type);

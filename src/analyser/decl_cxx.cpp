@@ -80,11 +80,6 @@ void qualifyFunction(Declarator* declarator, std::uint8_t qualifiers) {
 
 namespace {
 
-Declaration* existingFunction(ParseContext& ctx, const Scope* scope, Name name) {
-    const auto* chain = entriesInScope(*ctx.table, name, scope);
-    return chain && !chain->empty() ? chain->back() : nullptr;
-}
-
 }  // namespace
 
 void declareSpecial(ParseContext& ctx, Declarator* declarator, DeclSpec* spec) {
@@ -96,7 +91,7 @@ void declareSpecial(ParseContext& ctx, Declarator* declarator, DeclSpec* spec) {
     d->file = declarator->file;
     d->line = declarator->line;
     if (declarator->scope && declarator->scope != ctx.current()) {  // defined outside its class
-        if (Declaration* existing = existingFunction(ctx, scope, declarator->name)) {
+        if (Declaration* existing = declaredMember(*ctx.table, d)) {
             CPP_modify_param_name(existing, d, file, declarator->line);
             return;
         }

@@ -216,8 +216,22 @@ bool isTestableField(const decl::Type* type, int n) {
 
 bool endsOnSignedChar(const decl::Type* type) { return decl::endsOnSignedChar(type); }
 
+// Inside a template instance: what the instance holds is listed with the
+// instance, not entry by entry.
+namespace {
+
+bool insideInstance(const Scope* scope) {
+    for (int depth = 0; scope && depth < kMaxTypeDepth; ++depth, scope = scope->parent)
+        if (scope->record && scope->record->instanceOf) return true;
+    return false;
+}
+
+}  // namespace
+
 void listEntries(const std::function<void(const EntryListing&)>& visit) {
     for (const auto& entry : globalTable().order) {
+        if (entry.declaration && insideInstance(entry.declaration->scope)) continue;
+        if (entry.tag && insideInstance(entry.tag->enclosing)) continue;
         if (entry.declaration && entry.declaration->name && !entry.declaration->removed)
             visit(listing(entry.declaration));
         else if (entry.tag && entry.tag->name && !entry.tag->removed && entry.tag->kind != Kind::Template)

@@ -327,6 +327,30 @@ std::string qualifiedTagName(const Aggregate* record) {
 
 namespace {
 
+std::size_t parameterCount(const Declaration* d) {
+    const Prototype* p = d->type && d->type->kind == Kind::Function ? d->type->prototype : nullptr;
+    if (!p) return 0;
+    const bool voidList = p->parameters.size() == 1 && !p->parameters[0]->name && p->parameters[0]->type &&
+                          p->parameters[0]->type->kind == Kind::Void;
+    return voidList ? 0 : p->parameters.size();
+}
+
+}  // namespace
+
+Declaration* declaredMember(const SymbolTable& table, const Declaration* definition) {
+    const auto* chain = entriesInScope(table, definition->name, definition->scope);
+    if (!chain) return nullptr;
+    const bool function = definition->type && definition->type->kind == Kind::Function;
+    for (auto it = chain->rbegin(); it != chain->rend(); ++it) {
+        const bool isFunction = (*it)->type && (*it)->type->kind == Kind::Function;
+        if (!function && !isFunction) return *it;
+        if (function && isFunction && parameterCount(*it) == parameterCount(definition)) return *it;
+    }
+    return nullptr;
+}
+
+namespace {
+
 bool isVoidList(const Prototype* p) {
     if (p->parameters.size() != 1 || p->parameters[0]->name) return false;
     const Type* t = p->parameters[0]->type;

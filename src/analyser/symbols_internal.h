@@ -117,6 +117,12 @@ std::string qualifiedScopeName(const Scope* scope);
 std::string qualifiedName(const Declaration* declaration);
 std::string qualifiedTagName(const Aggregate* record);
 
+// The declaration of a class or namespace member that a definition through
+// a qualified name defines: the entry of that name in the qualifying scope
+// and, for a function, with as many parameters (another count is another
+// overload). Null when there is none.
+Declaration* declaredMember(const SymbolTable& table, const Declaration* definition);
+
 // Copies the parameter names of a redeclared function onto the record in
 // force, position by position; ERRINTERN when the lists differ in length,
 // except an empty list against "(void)".
