@@ -25,6 +25,7 @@ struct DeclSpec {
     ClassKey pendingKey = ClassKey::Struct;
     Name pendingName = 0;
     bool tagOnly = true;          // nothing but one elaborated tag so far
+    bool constexprWord = false;   // "constexpr": a variable is const
     bool failed = false;          // CONSTRUCT reported: the type is absent
     Aggregate* defined = nullptr; // a tag defined by these specifiers
     Type* type = nullptr;         // the composed base type, once asked for

@@ -173,6 +173,8 @@ Type* applyMode(ParseContext& ctx, Type* type) {
 
 Declaration* enter(ParseContext& ctx, DeclSpec* spec, Declarator* d, Type* type) {
     type = applyMode(ctx, type);
+    if (spec->constexprWord && type && type->kind != Kind::Function && !(type->qualifiers & kConst))
+        type = withQualifiers(type, type->qualifiers | kConst);
     Declaration* declaration = newDeclaration(d->name, type, d->scope ? d->scope : ctx.current(), spec->storage);
     if (!d->scope) declaration->access = currentAccess(ctx);
     declaration->file = d->file ? d->file : spec->file;
@@ -227,6 +229,7 @@ void addNotsWord(ParseContext& ctx, DeclSpec* spec, const DeclValue& word) {
     if (word.token == TYPE_MODIFIER) spec->modifiers.push_back(word.name);
     spec->qualifiers = addQualifier(spec->qualifiers, word);
     spec->storage |= storageBit(word.token);
+    if (word.token == CONSTEXPR && word.text == "constexpr") spec->constexprWord = true;
 }
 
 void addTypeStart(ParseContext& ctx, DeclSpec* spec, const DeclValue& start) {
