@@ -13,6 +13,7 @@ void endOfItem(ParseContext& ctx) {
     ctx.declaratorsUsed = 0;
     ctx.scanner.collected.clear();
     ctx.scanner.pendingModeBits = 0;
+    ctx.scanner.trailingReturn = {};
     ctx.itemMark = ctx.table->order.size();
     ctx.itemDefinitions.clear();
 }

@@ -171,10 +171,31 @@ Type* applyMode(ParseContext& ctx, Type* type) {
     return qualified(baseTypeOf(words), type->qualifiers);
 }
 
+// A constexpr variable is const (an array: its elements).
+Type* constant(Type* type) {
+    if (!type || type->kind == Kind::Function || (type->qualifiers & kConst)) return type;
+    if (type->kind != Kind::Array) return withQualifiers(type, type->qualifiers | kConst);
+    Type* array = copyType(type);
+    array->inner = constant(array->inner);
+    return array;
+}
+
+// "auto f(...) -> T": the function returns T.
+Type* withTrailingReturn(ParseContext& ctx, Type* type) {
+    const std::string_view text = ctx.scanner.trailingReturn;
+    ctx.scanner.trailingReturn = {};
+    if (text.empty() || !type || type->kind != Kind::Function) return type;
+    Type* returned = typeFromText(*ctx.table, ctx.current(), text);
+    if (!returned) return type;
+    Type* function = copyType(type);
+    function->inner = returned;
+    return function;
+}
+
 Declaration* enter(ParseContext& ctx, DeclSpec* spec, Declarator* d, Type* type) {
     type = applyMode(ctx, type);
-    if (spec->constexprWord && type && type->kind != Kind::Function && !(type->qualifiers & kConst))
-        type = withQualifiers(type, type->qualifiers | kConst);
+    if (spec->constexprWord) type = constant(type);
+    type = withTrailingReturn(ctx, type);
     Declaration* declaration = newDeclaration(d->name, type, d->scope ? d->scope : ctx.current(), spec->storage);
     if (!d->scope) declaration->access = currentAccess(ctx);
     declaration->file = d->file ? d->file : spec->file;

@@ -298,7 +298,7 @@ Aggregate* instantiate(ParseContext& ctx, Aggregate* templ, std::string_view arg
     const std::vector<std::string> arguments = splitList(argumentText);
     const std::string name = instanceName(templ, arguments);
     const Name entry = diag::internString(name);
-    if (ctx.table->failedInstances.contains(entry)) return nullptr;
+    if (ctx.table->failedInstances.contains(entry) || (info && info->specialised)) return nullptr;
     std::vector<Binding> bindings;
     if (!info || !bind(*info, arguments, bindings) || DepthGuard::depth() >= kMaxInstantiationDepth) {
         report(kWarning, "TEMINSINC", name, fileText(file), line);
@@ -322,6 +322,7 @@ Type* instantiateAlias(ParseContext& ctx, Aggregate* templ, std::string_view arg
     const TemplateInfo* info = templ->templateInfo;
     const std::vector<std::string> arguments = splitList(argumentText);
     std::vector<Binding> bindings;
+    if (info && info->specialised) return nullptr;  // which body applies is not known
     if (!info || !bind(*info, arguments, bindings) || DepthGuard::depth() >= kMaxInstantiationDepth) {
         report(kWarning, "TEMINSINC", instanceName(templ, arguments), fileText(file), line);
         return nullptr;

@@ -397,7 +397,12 @@ void classTemplate(ParseContext& ctx, TemplateHead& head, std::vector<TemplatePa
         t = nextRaw(s);
     }
     if (t.is('<') || t.is("::")) head.specialisation = true;
-    if (head.specialisation) return skipItem(s, true);
+    if (head.specialisation) {
+        if (t.is('<'))
+            if (Aggregate* primary = tagInScope(*ctx.table, diag::internString(head.name), Kind::Template, ctx.current()))
+                primary->templateInfo->specialised = true;
+        return skipItem(s, true);
+    }
     std::string_view bases;
     if (t.is(':')) {
         bases = collectUntil(s, "{;").text;
@@ -458,8 +463,7 @@ int scanTemplate(ParseContext& ctx) {
     nextRaw(s);
     const std::string parameterText = angleGroup(s);
     RawToken t = peekRaw(s);
-    const bool empty = parameterText.find_first_not_of(' ') == std::string::npos;
-    if (empty || t.text == "template" || t.text == "friend") {  // a specialisation or a member of one
+    if (t.text == "template" || t.text == "friend") {  // a member of a template defined outside it
         skipItem(s, true);
         return kSkipped;
     }
@@ -649,8 +653,11 @@ int templateId(ParseContext& ctx, DeclValue& value) {
     if (info && info->isAlias) {
         Type* type = instantiateAlias(ctx, templ, arguments, value.file, value.line);
         const std::string text = std::string(baseName(templ)) + "<" + arguments + ">";
-        Declaration* d = newDeclaration(diag::internString(text), type ? type : newNamed(diag::internString(text)),
-                                        templ->enclosing, kTypedef);
+        if (!type) {
+            type = newNamed(diag::internString(text));
+            type->unresolved = true;
+        }
+        Declaration* d = newDeclaration(diag::internString(text), type, templ->enclosing, kTypedef);
         value.tag = nullptr;
         value.declaration = d;
         return TYPE_NAME;
@@ -662,7 +669,9 @@ int templateId(ParseContext& ctx, DeclValue& value) {
     }
     const std::string text = std::string(diag::ribbonText(templ->name)) + "<" + arguments + ">";
     value.tag = nullptr;
-    value.declaration = newDeclaration(diag::internString(text), newNamed(diag::internString(text)), nullptr, kTypedef);
+    Type* unknown = newNamed(diag::internString(text));
+    unknown->unresolved = true;
+    value.declaration = newDeclaration(diag::internString(text), unknown, nullptr, kTypedef);
     return TYPE_NAME;
 }
 

@@ -378,7 +378,7 @@ int cxxPunctuator(ParseContext& ctx, const RawToken& t, DeclValue& value) {
     const bool afterFunction = afterParameters(s.lastCode) && top(s).parens == 0;
     if (t.is("&&") || t.is('&')) return afterFunction ? kSkipped : t.is('&') ? static_cast<int>('&') : static_cast<int>(REF_REF);
     if (t.is("->") && afterFunction) {
-        collectUntil(s, ";{=");
+        s.trailingReturn = collectUntil(s, ";{=").text;
         return kSkipped;
     }
     if (t.is("::")) return scanGlobalQualifier(ctx, value);

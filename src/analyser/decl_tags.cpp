@@ -144,7 +144,9 @@ void addEnumerator(ParseContext& ctx, const DeclValue& name, const DeclValue* va
     if (value) {
         e->valueGiven = true;
         e->expression = keepText(value->text);
+        if (record->scoped) ctx.scopes.push_back({record->scope, nullptr});  // its enumerators are named there
         known = evaluateConstant(ctx, value->text, value->file, value->line, computed);
+        if (record->scoped) ctx.scopes.pop_back();
     } else {
         known = nextValue(record, computed);
         if (!known && !record->enumerators.empty())  // written so that a compiler can check it

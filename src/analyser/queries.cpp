@@ -220,6 +220,25 @@ bool endsOnSignedChar(const decl::Type* type) { return decl::endsOnSignedChar(ty
 // instance, not entry by entry.
 namespace {
 
+// A type that stands on a template use the analyser could not make.
+bool unresolved(const Type* type) {
+    for (int depth = 0; type && depth < kMaxTypeDepth; ++depth) {
+        if (type->kind == Kind::Named && type->unresolved) return true;
+        if (type->kind == Kind::TypedefRef) type = type->typedefDecl ? type->typedefDecl->type : nullptr;
+        else if (type->kind == Kind::Function) return false;
+        else type = type->inner;
+    }
+    return false;
+}
+
+// A function whose type its body deduces: nothing a script can name.
+bool deducedReturn(const Declaration* d) {
+    if (unresolved(d->type)) return true;
+    const Type* t = d->type;
+    if (!t || t->kind != Kind::Function || !t->inner || t->inner->kind != Kind::TypedefRef) return false;
+    return diag::ribbonEquals(t->inner->typedefDecl->name, "auto");
+}
+
 bool insideInstance(const Scope* scope) {
     for (int depth = 0; scope && depth < kMaxTypeDepth; ++depth, scope = scope->parent)
         if (scope->record && scope->record->instanceOf) return true;
@@ -230,7 +249,8 @@ bool insideInstance(const Scope* scope) {
 
 void listEntries(const std::function<void(const EntryListing&)>& visit) {
     for (const auto& entry : globalTable().order) {
-        if (entry.declaration && insideInstance(entry.declaration->scope)) continue;
+        if (entry.declaration && (insideInstance(entry.declaration->scope) || deducedReturn(entry.declaration)))
+            continue;
         if (entry.tag && insideInstance(entry.tag->enclosing)) continue;
         if (entry.declaration && entry.declaration->name && !entry.declaration->removed)
             visit(listing(entry.declaration));

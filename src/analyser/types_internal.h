@@ -154,6 +154,7 @@ struct TemplateInfo {
     std::string_view aliased;    // an alias template's type
     bool hasBody = false;
     bool isAlias = false;
+    bool specialised = false;    // specialisations exist: the primary body may not be the one used
     Name file = 0;
     int line = 0;                // of the body's opening brace, or of the aliased type
 };
@@ -174,6 +175,7 @@ struct Type {
     std::vector<Name>* modifiers = nullptr;  // attached modifier words, when there are any
     Scope* scope = nullptr;             // where it was declared
     bool rvalue = false;                // Reference: "&&"
+    bool unresolved = false;            // Named: a template use the analyser could not make
 };
 
 // Attaches a modifier word to a type node.
