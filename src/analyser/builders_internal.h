@@ -89,6 +89,7 @@ struct ParseContext {
     std::vector<Aggregate*> enums;         // enumerations whose body is being read
     int linkageBlocks = 0;
     std::vector<int> blockScopes;          // per open block: the namespace scopes it opened
+    Scope* declaratorScope = nullptr;      // the class of "C::f" being defined: its names are visible
     std::vector<KrParameter> krParameters; // declarations of the function being defined
     bool syntaxError = false;
     // Made for the item being read, reused by the next one.

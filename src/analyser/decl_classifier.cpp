@@ -77,6 +77,7 @@ int tagToken(const Aggregate* tag) {
 int classifyIdentifier(ParseContext& ctx, Name name, std::string_view text, DeclValue& value, const Scope* from) {
     value.name = name;
     value.text = text;
+    if (!from && ctx.declaratorScope) from = ctx.declaratorScope;
     const Denoted found = lookupAny(*ctx.table, value.name, from ? from : ctx.current());
     value.inCurrentScope = found.inCurrentScope;
     if (Aggregate* record = constructorsClass(found.declaration, text)) {  // the class, not its constructors

@@ -273,6 +273,15 @@ bool bind(const TemplateInfo& info, const std::vector<std::string>& arguments, s
     return next == arguments.size();
 }
 
+// Every argument of an instance, defaults included, so that one type has
+// one name whatever the use wrote.
+std::vector<std::string> completeArguments(const TemplateInfo& info, const std::vector<Binding>& bindings) {
+    std::vector<std::string> arguments;
+    for (std::size_t i = 0; i < bindings.size() && i < info.parameters.size(); ++i)
+        if (!info.parameters[i].pack || !bindings[i].text.empty()) arguments.push_back(bindings[i].text);
+    return arguments;
+}
+
 std::string instanceName(const Aggregate* templ, const std::vector<std::string>& arguments) {
     std::string name = std::string(diag::ribbonText(templ->name)) + "<";
     for (std::size_t i = 0; i < arguments.size(); ++i) name += (i ? ", " : "") + arguments[i];
@@ -295,12 +304,13 @@ struct DepthGuard {
 
 Aggregate* instantiate(ParseContext& ctx, Aggregate* templ, std::string_view argumentText, Name file, int line) {
     const TemplateInfo* info = templ->templateInfo;
-    const std::vector<std::string> arguments = splitList(argumentText);
-    const std::string name = instanceName(templ, arguments);
+    const std::vector<std::string> written = splitList(argumentText);
+    std::vector<Binding> bindings;
+    const bool bound = info && bind(*info, written, bindings);
+    const std::string name = instanceName(templ, bound ? completeArguments(*info, bindings) : written);
     const Name entry = diag::internString(name);
     if (ctx.table->failedInstances.contains(entry) || (info && info->specialised)) return nullptr;
-    std::vector<Binding> bindings;
-    if (!info || !bind(*info, arguments, bindings) || DepthGuard::depth() >= kMaxInstantiationDepth) {
+    if (!bound || DepthGuard::depth() >= kMaxInstantiationDepth) {
         report(kWarning, "TEMINSINC", name, fileText(file), line);
         ctx.table->failedInstances.insert(entry);
         return nullptr;

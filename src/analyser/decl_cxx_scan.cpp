@@ -555,11 +555,13 @@ int scanOperator(ParseContext& ctx, DeclValue& value, const Scope* scope) {
         value.type = typeFromText(*ctx.table, ctx.current(), text);
         if (!value.type) value.type = newNamed(diag::internString(text));
         value.scope = const_cast<Scope*>(scope);
+        if (scope && scope->kind == ScopeKind::Class) ctx.declaratorScope = value.scope;
         return CTOR_NAME;
     }
     value.name = diag::internString("operator" + op);
     value.text = diag::ribbonText(value.name);
     value.scope = const_cast<Scope*>(scope);
+    if (scope && scope->kind == ScopeKind::Class) ctx.declaratorScope = value.scope;
     return OPERATOR_NAME;
 }
 
@@ -708,11 +710,31 @@ int qualifiedMember(ParseContext& ctx, const Scope* scope, DeclValue& value) {
         value.name = diag::internString((destructor ? "~" : "") + std::string(t.text));
         value.text = diag::ribbonText(value.name);
         value.scope = const_cast<Scope*>(scope);
+        if (scope->kind == ScopeKind::Class) ctx.declaratorScope = value.scope;
         return CTOR_NAME;
     }
     const int code = classifyIdentifier(ctx, diag::internString(t.text), t.text, value, scope);
     value.scope = const_cast<Scope*>(scope);
+    if (code == IDENTIFIER && scope->kind == ScopeKind::Class) ctx.declaratorScope = value.scope;
     return code;
+}
+
+// "T<...>::name" where T<...> could not be made: the whole stays a type
+// without detail.
+int unresolvedMember(ParseContext& ctx, int code, DeclValue& value) {
+    const Type* type = value.declaration ? value.declaration->type : nullptr;
+    if (code != TYPE_NAME || !type || type->kind != Kind::Named || !type->unresolved) return code;
+    std::string text(diag::ribbonText(type->word));
+    while (nextIsScope(ctx.scanner)) {
+        nextRaw(ctx.scanner);
+        const RawToken t = nextRaw(ctx.scanner);
+        text += "::" + std::string(t.text);
+        if (t.kind != RawKind::Identifier) break;
+    }
+    Type* unknown = newNamed(diag::internString(text));
+    unknown->unresolved = true;
+    value.declaration = newDeclaration(unknown->word, unknown, nullptr, kTypedef);
+    return TYPE_NAME;
 }
 
 // After a name: its template arguments and the names it qualifies.
@@ -722,7 +744,7 @@ int afterName(ParseContext& ctx, int code, DeclValue& value, const Scope* from) 
         if (code == TEMPLATE_NAME) code = peekChar(s) == '<' ? templateId(ctx, value) : bareTemplateName(ctx, value);
         if (code == kSkipped || !nextIsScope(s)) return code;
         const Scope* scope = scopeDenoted(ctx, code, value, from);
-        if (!scope) return code;
+        if (!scope) return unresolvedMember(ctx, code, value);
         nextRaw(s);
         if (peekChar(s) == '*' && scope->record) {  // a pointer to member
             nextRaw(s);

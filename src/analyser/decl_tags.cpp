@@ -234,6 +234,7 @@ bool recoverFromError(ParseContext& ctx) {
     ctx.declaratorsUsed = 0;
     ctx.scanner.skipBodyPending = false;
     const bool more = resynchronise(ctx.scanner);
+    ctx.scanner.lastCode = ctx.scanner.previousCode = ';';  // the next item begins
     ctx.linkageBlocks = 0;
     for (const BraceFrame& f : ctx.scanner.braces)
         if (f.kind == BraceKind::Block) ++ctx.linkageBlocks;
