@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <optional>
 #include <set>
 
 namespace report {
@@ -36,7 +37,24 @@ constexpr long long kWidestBound = 1000000000;
 struct Range {
     std::size_t begin, end;  // of "[low..high]" in the variable text
     long long low, high;
+    bool character;  // bounds written as characters: 'a'..'z'
 };
+
+// A bound as the script writes it: a decimal integer or one character.
+std::optional<long long> boundOf(std::string text, bool& character) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    text.erase(0, text.find_first_not_of(' ') == std::string::npos ? text.size() : text.find_first_not_of(' '));
+    character = text.size() == 3 && text.front() == '\'' && text.back() == '\'';
+    if (character) return static_cast<unsigned char>(text[1]);
+    try {
+        std::size_t used = 0;
+        const long long value = std::stoll(text, &used);
+        if (used != text.size() || std::llabs(value) > kWidestBound) return std::nullopt;
+        return value;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
 
 std::vector<Range> ranges(const std::string& variable) {
     std::vector<Range> found;
@@ -44,19 +62,18 @@ std::vector<Range> ranges(const std::string& variable) {
         const std::size_t close = variable.find(']', open);
         const std::size_t dots = variable.find("..", open);
         if (close == std::string::npos || dots == std::string::npos || dots > close) continue;
-        try {
-            std::size_t used = 0;
-            const std::string low = variable.substr(open + 1, dots - open - 1);
-            const std::string high = variable.substr(dots + 2, close - dots - 2);
-            const long long l = std::stoll(low, &used);
-            if (used != low.size()) continue;
-            const long long h = std::stoll(high, &used);
-            if (used != high.size() || std::llabs(l) > kWidestBound || std::llabs(h) > kWidestBound) continue;
-            found.push_back({open, close + 1, l, h});
-        } catch (...) {
-        }
+        bool lowCharacter = false, highCharacter = false;
+        const auto low = boundOf(variable.substr(open + 1, dots - open - 1), lowCharacter);
+        const auto high = boundOf(variable.substr(dots + 2, close - dots - 2), highCharacter);
+        if (low && high) found.push_back({open, close + 1, *low, *high, lowCharacter && highCharacter});
     }
     return found;
+}
+
+std::string indexText(long long index, bool character) {
+    if (character && index > ' ' && index < 127 && index != '\'' && index != '\\')
+        return std::string("'") + static_cast<char>(index) + "'";
+    return std::to_string(index);
 }
 
 // The element at offset from the first one, the last range the fastest.
@@ -70,7 +87,7 @@ std::string elementName(const std::string& variable, int offset) {
         const long long step = rest % count;
         rest /= count;
         const long long index = range->low <= range->high ? range->low + step : range->low - step;
-        name.replace(range->begin, range->end - range->begin, "[" + std::to_string(index) + "]");
+        name.replace(range->begin, range->end - range->begin, "[" + indexText(index, range->character) + "]");
     }
     return name;
 }
