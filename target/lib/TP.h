@@ -870,7 +870,10 @@ inline void onExit() { vorne_run.diedOnExit(); }
 }  // namespace vorne_runtime
 
 /* The counter of a value-list or test loop (J1, J2, ...): an int that tells
-   the run-time when its loop moves on, so results are kept per iteration. */
+   the run-time when its loop moves on, so results are kept per iteration.
+   It compares with any integer by value, signed or not: a test LOOP may
+   count to an unsigned variable or a sizeof, and the harness is built with
+   -Wall -Werror. */
 class VorneLoopCounter {
 public:
     VorneLoopCounter &operator=(int value) {
@@ -889,7 +892,45 @@ public:
         return previous;
     }
 
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator<(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) < 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator<=(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) <= 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator>(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) > 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator>=(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) >= 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator==(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) == 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator!=(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) != 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator<(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) > 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator<=(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) >= 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator>(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) < 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator>=(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) <= 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator==(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) == 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator!=(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) != 0; }
+
 private:
+    /* -1, 0 or 1 as value is below, equal to or above bound. */
+    template <typename Bound>
+    static int order(int value, Bound bound) {
+        if constexpr (std::is_signed_v<Bound>) {
+            const long long b = bound;
+            return value < b ? -1 : value > b ? 1 : 0;
+        } else {
+            if (value < 0) return -1;
+            const unsigned long long v = static_cast<unsigned long long>(value), b = bound;
+            return v < b ? -1 : v > b ? 1 : 0;
+        }
+    }
+
     int value_ = 0;
 };
 

@@ -4,7 +4,7 @@ long x, y;
 long a, b, ok_sum, total;
 double ok_level, ok_step;
 long ticks;
-long rounds = 2;
+unsigned long rounds = 2;  // a count the harness compares its int counter with
 
 inline void double_it() { y = x == 3 ? 7 : 2 * x; }
 inline void add() { ok_sum = a + b; total = a * b; }
