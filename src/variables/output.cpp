@@ -27,6 +27,7 @@ std::optional<int> takeNumbers(long long count) {
     next += static_cast<int>(count);
     return number;
 }
+
 void toInit(std::string_view line) { output::emitToInit(line); }
 void toMainInTest(std::string_view line) { output::emitToMainInTest(line); }
 void toClosing(std::string_view line) { output::emitToClosing(line); }
