@@ -166,9 +166,10 @@ TEST(Literals, JudgeEveryKind) {
 // integers until a real takes part; a name or a division by zero leaves
 // the check not judged rather than judged wrongly.
 TEST(Literals, ConstantExpressionsAreFolded) {
+    const std::string deep = std::string(100, '(') + "1" + std::string(100, ')');
     struct Row {
         char kind;
-        const char* literal;
+        std::string literal;
         const char* obtained;
         Verdict verdict;
     } rows[] = {
@@ -182,7 +183,7 @@ TEST(Literals, ConstantExpressionsAreFolded) {
         {'I', "1 / 0", "0", Verdict::Unjudged},      {'I', "9223372036854775807 + 1", "0", Verdict::Unjudged},
         {'I', "(1 + 2", "3", Verdict::Unjudged},     {'I', "1 2", "1", Verdict::Unjudged},
         {'I', "1e30", "0", Verdict::Unjudged},       {'D', "2 * x", "4", Verdict::Unjudged},
-        {'I', std::string(100, '(').append("1").append(100, ')').c_str(), "1", Verdict::Unjudged},
+        {'I', deep, "1", Verdict::Unjudged},
     };
     for (const Row& row : rows)
         EXPECT_EQ(report::judgeAgainstLiteral(row.kind, row.literal, row.obtained), row.verdict)
