@@ -2,6 +2,7 @@
 // message file, and the end-of-execution summary.
 #include "diag/diag.h"
 #include "diag/diag_internal.h"
+#include "diag/strings.h"
 
 #include <QtGlobal>
 
@@ -27,6 +28,9 @@ struct DiagState {
     bool echo = true;
     void (*fatalCleanup)() = nullptr;
     bool cleanupRan = false;
+    // Errors and warnings raised before the listing was opened, for it.
+    std::string held;
+    bool listingOpened = false;
 };
 
 DiagState& state() {
@@ -134,9 +138,10 @@ void emitMessage(Level level, std::string_view code, std::string_view prefix,
     message += "-";
     message += code;
     message += ",  ";
-    message += formatBody(code, prefix, parameter);
+    message += formatBody(code, singleLine(prefix), singleLine(parameter));
     message += "\n";
     emitLine(message);
+    if (!s.listingOpened && (level == Level::E || level == Level::W)) s.held += message;
     if (level == Level::S || level == Level::F) {
         closeMessageFile();
         terminate(level == Level::S ? kStatusInternal : kStatusFatal);
@@ -190,6 +195,7 @@ void openMessageFile(const std::string& path, bool echo) {
     s.echo = echo;
     s.messageFilePath = path;
     if (path.empty()) return;
+    s.listingOpened = true;
     s.messageFile = std::fopen(path.c_str(), "w");
     // FICERROPN names the file through its first placeholder: there is no
     // position yet, so the path takes the place of the prefix.
@@ -213,6 +219,12 @@ void closeMessageFile() {
         std::fputs(text.c_str(), stderr);
         terminate(kStatusFatal);
     }
+}
+
+void writeHeldMessages() {
+    auto& s = state();
+    writeToMessageFile(s.held);
+    s.held.clear();
 }
 
 bool messageFileOpen() { return state().messageFile != nullptr; }

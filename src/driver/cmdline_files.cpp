@@ -4,9 +4,11 @@
 #include "diag/strings.h"
 #include "driver/cmdline_options.h"
 
-#include <cstdio>
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace driver::options {
 
@@ -27,20 +29,35 @@ bool namesOptionFile(std::string_view argument, std::string_view& path) {
     return true;
 }
 
-// The whole content of an option file; nothing when it cannot be read (a
-// directory cannot).
-std::optional<std::string> readOptionFile(const std::string& path) {
+// An option file holds words of at most a few hundred characters each; a
+// larger one (a device, a pipe that never ends, a file given by mistake) is
+// refused before it can exhaust memory.
+constexpr std::size_t kOptionFileLimit = 16u << 20;
+
+enum class FileRead { kRead, kUnreadable, kTooLarge };
+
+// The whole content of an option file, at most kOptionFileLimit bytes; a
+// directory cannot be read. A named pipe is opened without waiting for a
+// writer: one that has none reads as empty instead of blocking the run.
+FileRead readOptionFile(const std::string& path, std::string& text) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return FileRead::kUnreadable;
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return std::nullopt;
-    std::string text;
+    bool failed = ::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) ||
+                  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0;
     char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, n);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) return std::nullopt;
-    return text;
+    while (!failed && text.size() <= kOptionFileLimit) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            failed = n < 0;
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (failed) return FileRead::kUnreadable;
+    return text.size() > kOptionFileLimit ? FileRead::kTooLarge : FileRead::kRead;
 }
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -116,9 +133,11 @@ void scanCharacter(WordScan& scan) {
 }
 
 std::optional<Error> expandOptionFile(const std::string& path, std::vector<std::string>& expanded) {
-    const std::optional<std::string> text = readOptionFile(path);
-    if (!text) return Error{kFileNotFound, path};
-    for (std::string& word : optionFileWords(*text)) {
+    std::string text;
+    const FileRead read = readOptionFile(path, text);
+    if (read == FileRead::kUnreadable) return Error{kFileNotFound, path};
+    if (read == FileRead::kTooLarge) return Error{kLengthTooLarge, path};
+    for (std::string& word : optionFileWords(text)) {
         std::string_view nested;
         if (namesOptionFile(word, nested))
             return Error{kUnknownOption, word.front() == '-' ? word.substr(1) : word};

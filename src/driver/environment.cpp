@@ -59,11 +59,13 @@ void setUpEnvironment() {
     if (!target) target = std::getenv("HRLTGT");
     e.targetDirectory = target ? target : "";
     e.targetHeaderText.clear();
+    e.targetHeaderFound = false;
     for (const char* header : {"TP.h", "quarnel.h"}) {
         if (e.targetDirectory.empty()) break;
         const std::string path = e.targetDirectory + "/lib/" + header;
         if (!readable(path)) continue;
         e.targetHeaderText = quoted(settings().noPath ? std::string(header) : path);
+        e.targetHeaderFound = true;
         break;
     }
     if (e.targetHeaderText.empty()) {
@@ -73,8 +75,10 @@ void setUpEnvironment() {
     e.segmentConfigPath =
         (e.targetDirectory.empty() ? std::string("/usr/vorne") : e.targetDirectory) +
         "/vorne.segment.cnf";
-    if (const char* header = std::getenv("VORNECPPINC"); header && *header)
+    if (const char* header = std::getenv("VORNECPPINC"); header && *header) {
         e.targetHeaderText = quoted(header);
+        e.targetHeaderFound = true;
+    }
 }
 
 const Environment& environment() { return environmentState(); }

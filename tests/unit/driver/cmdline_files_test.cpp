@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace driver::options {
 
@@ -138,6 +139,22 @@ TEST_F(OptionFiles, BinaryAndLongFiles) {
     ASSERT_EQ(expanded.size(), 50001u);
     EXPECT_EQ(expanded[49999], "-TEST=T49999");
     EXPECT_EQ(expanded.back(), std::string(100000, 'w'));
+}
+
+// Files that never end, or are far larger than any list of options, are
+// refused with error 3 before they can exhaust memory; a named pipe without
+// a writer reads as empty instead of blocking the run.
+TEST_F(OptionFiles, EndlessAndHugeFilesAreError3) {
+    EXPECT_EQ(expand({"a", "@/dev/zero"}), (Error{kLengthTooLarge, "/dev/zero"}));
+    const auto huge = scratch.path() / "huge";
+    scratch.write("huge", "-NOEDIT\n");
+    std::filesystem::resize_file(huge, std::uintmax_t{1} << 30);  // sparse
+    EXPECT_EQ(expand({"@" + huge.string()}), (Error{kLengthTooLarge, huge.string()}));
+
+    const auto fifo = scratch.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_FALSE(expand({"a", "@" + fifo.string()}));
+    EXPECT_EQ(expanded, Words{"a"});
 }
 
 }  // namespace
