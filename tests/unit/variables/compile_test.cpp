@@ -23,7 +23,8 @@ protected:
                                   " " + dir + "/G.cc " + dir + "/defs.cpp -o " + dir + "/harness > " + dir +
                                   "/g++.log 2>&1";
         if (std::system(build.c_str()) != 0) return "g++ failed:\n" + testsupport::readFile(work_ / "g++.log");
-        if (std::system((dir + "/harness > " + dir + "/run.log 2>&1").c_str()) != 0)
+        // Run in its directory: the results file is written where the harness runs.
+        if (std::system(("cd " + dir + " && ./harness > run.log 2>&1").c_str()) != 0)
             return "the harness failed:\n" + testsupport::readFile(work_ / "run.log");
         return {};
     }
