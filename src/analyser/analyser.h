@@ -63,6 +63,14 @@ const decl::Type* declaredType(const decl::Declaration* declaration);
 // analysis of the text reports nothing.
 const decl::Type* typeFromText(std::string_view text);
 
+// The name under which a C++ function or member is written where only an
+// identifier may stand: the enclosing scopes (classes, namespaces, template
+// instances) from the outermost, each followed by separator, then the name;
+// an operator is "operator_" and its word ("operator_add_assign"); blanks
+// and ":" become "_".
+std::string qualifiedFlatName(const decl::Declaration* declaration, std::string_view separator);
+std::string flatName(std::string_view name);
+
 // ---- What the script side asks of a type -------------------------------------------
 
 // The script kind of an analysed type with its French name, its size in bits

@@ -263,7 +263,12 @@ int keyword(ParseContext& ctx, const KeywordRow& row, DeclValue& value) {
     case Special::SkipWithGroup:
     case Special::StaticAssert:
     case Special::Typeof: return withGroup(s, row.token, value);
-    case Special::Extern: return externWord(s);
+    case Special::Extern:
+        if (nextWordIs(s, "template")) {  // an explicit instantiation declaration
+            nextRaw(s);
+            return scanTemplate(ctx);
+        }
+        return externWord(s);
     case Special::OwnTypeWord:
         if (afterType(s.lastCode) || lookupName(*ctx.table, diag::internString(row.word), ctx.current()))
             return classifyIdentifier(ctx, diag::internString(row.word), row.word, value);
