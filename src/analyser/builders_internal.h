@@ -140,7 +140,7 @@ void openNamespace(ParseContext& ctx, const DeclValue& names);
 Declarator* addReference(ParseContext& ctx, Declarator* declarator, bool rvalue);
 // "C::*": a pointer to a member of the class the token names.
 Declarator* addMemberPointer(ParseContext& ctx, Declarator* declarator, const DeclValue& owner, std::uint8_t qualifiers);
-void qualifyFunction(Declarator* declarator, std::uint8_t qualifiers);
+void qualifyFunction(ParseContext& ctx, Declarator* declarator, std::uint8_t qualifiers);
 // A constructor, destructor or conversion function.
 void declareSpecial(ParseContext& ctx, Declarator* declarator, DeclSpec* spec);
 void addBases(ParseContext& ctx, Aggregate* record, const DeclValue& clause);
@@ -151,6 +151,10 @@ void setUnderlying(ParseContext& ctx, Aggregate* record, const DeclValue& base);
 Aggregate* instantiate(ParseContext& ctx, Aggregate* templ, std::string_view arguments, Name file, int line);
 // The type an alias template gives with arguments.
 Type* instantiateAlias(ParseContext& ctx, Aggregate* templ, std::string_view arguments, Name file, int line);
+// A type as an argument of a template: its C++ text with qualified names and
+// without class keys.
+std::string argumentImage(const Type* type);
+
 // The access a new member of the open class gets.
 Access currentAccess(const ParseContext& ctx);
 

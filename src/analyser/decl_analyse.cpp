@@ -14,6 +14,7 @@ void endOfItem(ParseContext& ctx) {
     ctx.scanner.collected.clear();
     ctx.scanner.pendingModeBits = 0;
     ctx.scanner.trailingReturn = {};
+    ctx.scanner.exceptionSpec = {};
     ctx.declaratorScope = nullptr;
     ctx.itemMark = ctx.table->order.size();
     ctx.itemDefinitions.clear();

@@ -14,6 +14,32 @@ namespace {
 
 std::string_view fileText(Name file) { return file ? diag::ribbonText(file) : std::string_view{}; }
 
+// The top-level items of a list separated by commas, trimmed.
+std::vector<std::string> splitList(std::string_view text) {
+    std::vector<std::string> items;
+    std::string item;
+    int depth = 0;
+    const auto close = [&] {
+        while (!item.empty() && item.back() == ' ') item.pop_back();
+        std::size_t first = item.find_first_not_of(' ');
+        items.push_back(first == std::string::npos ? std::string() : item.substr(first));
+        item.clear();
+    };
+    for (const char c : text) {
+        if (c == '<' || c == '(' || c == '[' || c == '{') ++depth;
+        if (c == '>' || c == ')' || c == ']' || c == '}') --depth;
+        if (c == ',' && depth == 0) {
+            close();
+            continue;
+        }
+        if ((c == ' ' || c == '\t' || c == '\n') && (item.empty() || item.back() == ' ')) continue;
+        item += c == '\t' || c == '\n' ? ' ' : c;
+    }
+    close();
+    if (items.size() == 1 && items[0].empty()) items.clear();
+    return items;
+}
+
 constexpr int kMaxInstantiationDepth = 64;
 constexpr int kMaxBaseDepth = 256;
 constexpr std::string_view kUnnamedNamespace = "vorne_unnamed_namespace";
@@ -73,9 +99,21 @@ Declarator* addMemberPointer(ParseContext& ctx, Declarator* declarator, const De
     return declarator;
 }
 
-void qualifyFunction(Declarator* declarator, std::uint8_t qualifiers) {
-    if (qualifiers && declarator->hole && declarator->hole->kind == Kind::Function)
-        declarator->hole->qualifiers = qualifiers & (kConst | kVolatile);
+void qualifyFunction(ParseContext& ctx, Declarator* declarator, std::uint8_t qualifiers) {
+    Type* function = declarator->hole && declarator->hole->kind == Kind::Function ? declarator->hole : nullptr;
+    if (!function) return;
+    if (qualifiers) function->qualifiers = qualifiers & (kConst | kVolatile);
+    const std::string_view thrown = ctx.scanner.exceptionSpec;
+    ctx.scanner.exceptionSpec = {};
+    if (thrown.empty() || !function->prototype) return;
+    Type* spec = newType(Kind::ExceptionSpec);
+    spec->prototype = newPrototype();
+    for (const std::string& item : splitList(thrown)) {
+        Type* type = typeFromText(*ctx.table, ctx.current(), item);
+        if (!type) type = newNamed(diag::internString(item));
+        spec->prototype->parameters.push_back(newDeclaration(0, type, nullptr, 0));
+    }
+    function->prototype->exceptions = spec;
 }
 
 namespace {
@@ -104,32 +142,6 @@ void declareSpecial(ParseContext& ctx, Declarator* declarator, DeclSpec* spec) {
 // ---- Classes -----------------------------------------------------------------------------
 
 namespace {
-
-// The top-level items of a list separated by commas, trimmed.
-std::vector<std::string> splitList(std::string_view text) {
-    std::vector<std::string> items;
-    std::string item;
-    int depth = 0;
-    const auto close = [&] {
-        while (!item.empty() && item.back() == ' ') item.pop_back();
-        std::size_t first = item.find_first_not_of(' ');
-        items.push_back(first == std::string::npos ? std::string() : item.substr(first));
-        item.clear();
-    };
-    for (const char c : text) {
-        if (c == '<' || c == '(' || c == '[' || c == '{') ++depth;
-        if (c == '>' || c == ')' || c == ']' || c == '}') --depth;
-        if (c == ',' && depth == 0) {
-            close();
-            continue;
-        }
-        if ((c == ' ' || c == '\t' || c == '\n') && (item.empty() || item.back() == ' ')) continue;
-        item += c == '\t' || c == '\n' ? ' ' : c;
-    }
-    close();
-    if (items.size() == 1 && items[0].empty()) items.clear();
-    return items;
-}
 
 bool derivesFrom(const Aggregate* record, const Aggregate* base, int depth = 0) {
     if (record == base) return true;
@@ -252,7 +264,9 @@ std::string withoutEmptyLists(std::string text) {
 
 // The parameters bound to the arguments (defaults for the missing ones);
 // false when they do not match.
-bool bind(const TemplateInfo& info, const std::vector<std::string>& arguments, std::vector<Binding>& bindings) {
+bool bind(ParseContext& ctx, const Aggregate* templ, const std::vector<std::string>& arguments,
+          std::vector<Binding>& bindings) {
+    const TemplateInfo& info = *templ->templateInfo;
     std::size_t next = 0;
     for (const TemplateParameter& p : info.parameters) {
         std::string text;
@@ -263,8 +277,9 @@ bool bind(const TemplateInfo& info, const std::vector<std::string>& arguments, s
             continue;
         } else if (next < arguments.size()) {
             text = arguments[next++];
-        } else if (!p.defaultText.empty()) {
+        } else if (!p.defaultText.empty()) {  // written as the template's scope reads it
             text = substitute(p.defaultText, bindings);
+            if (const Type* type = typeFromText(*ctx.table, templ->enclosing, text)) text = argumentImage(type);
         } else {
             return false;
         }
@@ -306,7 +321,7 @@ Aggregate* instantiate(ParseContext& ctx, Aggregate* templ, std::string_view arg
     const TemplateInfo* info = templ->templateInfo;
     const std::vector<std::string> written = splitList(argumentText);
     std::vector<Binding> bindings;
-    const bool bound = info && bind(*info, written, bindings);
+    const bool bound = info && bind(ctx, templ, written, bindings);
     const std::string name = instanceName(templ, bound ? completeArguments(*info, bindings) : written);
     const Name entry = diag::internString(name);
     if (ctx.table->failedInstances.contains(entry) || (info && info->specialised)) return nullptr;
@@ -333,7 +348,7 @@ Type* instantiateAlias(ParseContext& ctx, Aggregate* templ, std::string_view arg
     const std::vector<std::string> arguments = splitList(argumentText);
     std::vector<Binding> bindings;
     if (info && info->specialised) return nullptr;  // which body applies is not known
-    if (!info || !bind(*info, arguments, bindings) || DepthGuard::depth() >= kMaxInstantiationDepth) {
+    if (!info || !bind(ctx, templ, arguments, bindings) || DepthGuard::depth() >= kMaxInstantiationDepth) {
         report(kWarning, "TEMINSINC", instanceName(templ, arguments), fileText(file), line);
         return nullptr;
     }

@@ -569,6 +569,23 @@ int scanOperator(ParseContext& ctx, DeclValue& value, const Scope* scope) {
 
 namespace {
 
+// A type as an argument of a template: its C++ text without class keys.
+}  // namespace
+
+std::string argumentImage(const Type* type) {
+    std::string text = typeText(type, "");
+    for (const std::string_view key : {"struct ", "class ", "union ", "enum "})
+        for (std::size_t at = 0; (at = text.find(key, at)) != std::string::npos;) {
+            const bool wordStart = at == 0 || !(std::isalnum(static_cast<unsigned char>(text[at - 1])) || text[at - 1] == '_');
+            if (wordStart) text.erase(at, key.size());
+            else at += key.size();
+        }
+    return text;
+}
+
+namespace {
+
+
 bool isConstructor(ParseContext& ctx, std::string_view text) {
     Scanner& s = ctx.scanner;
     const Aggregate* record = openClass(ctx);
@@ -581,18 +598,6 @@ bool virtSpecifier(const Scanner& s, std::string_view text) {
     if (s.lastCode == ')' || s.lastCode == FN_QUALIFIER) return true;
     const bool classHead = s.lastCode == STRUCT || s.lastCode == CLASS || s.lastCode == UNION;
     return !classHead && (s.previousCode == STRUCT || s.previousCode == CLASS || s.previousCode == UNION);
-}
-
-// A type as an argument of a template: its C++ text without class keys.
-std::string argumentImage(const Type* type) {
-    std::string text = typeText(type, "");
-    for (const std::string_view key : {"struct ", "class ", "union ", "enum "})
-        for (std::size_t at = 0; (at = text.find(key, at)) != std::string::npos;) {
-            const bool wordStart = at == 0 || !(std::isalnum(static_cast<unsigned char>(text[at - 1])) || text[at - 1] == '_');
-            if (wordStart) text.erase(at, key.size());
-            else at += key.size();
-        }
-    return text;
 }
 
 // Whether "::" follows, without moving (the text read so far is what an

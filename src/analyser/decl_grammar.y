@@ -209,7 +209,7 @@ reference: '&' | REF_REF
 
 /* constructor, destructor, conversion function: a declarator without type */
 special_member: special_head '(' parameters ')' function_qualifiers
-                                            { $$ = $1; $$.declarator = addFunction(ctx, newDeclarator(ctx, $1), $3.prototype); qualifyFunction($$.declarator, $5.qualifiers); }
+                                            { $$ = $1; $$.declarator = addFunction(ctx, newDeclarator(ctx, $1), $3.prototype); qualifyFunction(ctx, $$.declarator, $5.qualifiers); }
     ;
 
 special_head: CTOR_NAME
@@ -226,7 +226,7 @@ direct_declarator: tag_name                 { $$ = $1; $$.declarator = newDeclar
     | '(' declarator ')'                    { $$ = $2; }
     | direct_declarator ARRAY_BOUND         { $$ = $1; $$.declarator = addArray(ctx, $1.declarator, $2); }
     | direct_declarator '(' parameters_or_identifiers ')' function_qualifiers
-                                            { $$ = $1; $$.declarator = addFunction(ctx, $1.declarator, $3.prototype); qualifyFunction($$.declarator, $5.qualifiers); }
+                                            { $$ = $1; $$.declarator = addFunction(ctx, $1.declarator, $3.prototype); qualifyFunction(ctx, $$.declarator, $5.qualifiers); }
     ;
 
 /* parameters -> [parameter {"," parameter} ["," "..."]] | "..." */
@@ -307,7 +307,7 @@ direct_abstract: '(' abstract_declarator ')'
                                             { $$ = $2; }
     | direct_abstract ARRAY_BOUND           { $$ = $1; $$.declarator = addArray(ctx, $1.declarator, $2); }
     | direct_abstract '(' parameters ')' function_qualifiers
-                                            { $$ = $1; $$.declarator = addFunction(ctx, $1.declarator, $3.prototype); qualifyFunction($$.declarator, $5.qualifiers); }
+                                            { $$ = $1; $$.declarator = addFunction(ctx, $1.declarator, $3.prototype); qualifyFunction(ctx, $$.declarator, $5.qualifiers); }
     | ARRAY_BOUND                           { $$.declarator = addArray(ctx, newDeclarator(ctx, DeclValue{}), $1); }
     | '(' parameters ')'                    { $$.declarator = addFunction(ctx, newDeclarator(ctx, DeclValue{}), $2.prototype); }
     ;

@@ -33,6 +33,7 @@ enum class Special : std::uint8_t {
     Auto,            // a type deduced by the compiler
     Qualifier,       // const and volatile: a member function's qualifier after ")"
     ClassKeyWord,    // "class" and "struct" after "enum" make it scoped
+    Throw,           // "throw(...)" after parameters: the exception specification
 };
 
 struct KeywordRow {
@@ -117,7 +118,7 @@ constexpr KeywordRow kKeywords[] = {
     {"alignas", 0, {}, Special::SkipWithGroup},
     // Exception specifications are not analysed yet: skipped with their group.
     {"noexcept", 0, {}, Special::SkipWithGroup},
-    {"throw", 0, {}, Special::SkipWithGroup},
+    {"throw", 0, {}, Special::Throw},
     {"_Static_assert", STATIC_ASSERT, {}, Special::StaticAssert},
     {"static_assert", STATIC_ASSERT, {}, Special::StaticAssert},
     {"__typeof__", TYPEOF, {}, Special::Typeof},
@@ -246,6 +247,12 @@ int cxxKeyword(ParseContext& ctx, const KeywordRow& row, DeclValue& value) {
         nextRaw(s);
         return scanNamespace(ctx, value, true);
     case Special::Auto: return autoWord(ctx, value);
+    case Special::Throw:
+        if (peekChar(s) != '(') return kSkipped;
+        nextRaw(s);
+        s.exceptionSpec = collectUntil(s, {}, ')').text;
+        if (s.exceptionSpec.empty()) s.exceptionSpec = " ";  // "throw()": no exception
+        return kSkipped;
     case Special::Qualifier: return afterParameters(s.lastCode) && top(s).parens == 0 ? FN_QUALIFIER : row.token;
     case Special::ClassKeyWord:
         if (s.lastCode != ENUM) return row.token;

@@ -56,7 +56,8 @@ struct Scanner {
     int lastCode = 0;
     int previousCode = 0;  // the token before the last one
     bool scopedEnumPending = false;
-    std::string_view trailingReturn;  // "-> T" after the parameters of the declaration being read  // "enum class" read, its body not begun
+    std::string_view trailingReturn;
+    std::string_view exceptionSpec;   // the types of "throw(...)" after those parameters  // "-> T" after the parameters of the declaration being read  // "enum class" read, its body not begun
     Aggregate* pendingInstance = nullptr;  // the first token is the head of this instance
     std::vector<BraceFrame> braces{BraceFrame{}};  // braces[0] is the text itself
     bool skipBodyPending = false;

@@ -98,6 +98,7 @@ struct Prototype {
     std::vector<Declaration*> parameters;
     bool variadic = false;     // "..." closes the list
     bool unspecified = false;  // "()" of C: nothing said about parameters
+    Type* exceptions = nullptr;  // "throw(T, U)": a node of kind ExceptionSpec whose prototype lists the types
 };
 
 enum class ClassKey : std::uint8_t { Struct, Class, Union, Enum };

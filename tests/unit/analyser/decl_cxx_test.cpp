@@ -107,6 +107,19 @@ TEST_F(Decl, HostileTemplatesAndNamespacesEnd) {
     EXPECT_NE(find("outside"), nullptr);
 }
 
+TEST_F(Decl, ExceptionSpecificationsAreKindFifteen) {
+    analyse("struct E {};\nvoid f() throw(E, int);\nvoid g() throw();\nvoid h() noexcept(true);\n");
+    const Prototype* f = find("f")->type->prototype;
+    ASSERT_NE(f->exceptions, nullptr);
+    EXPECT_EQ(f->exceptions->kind, Kind::ExceptionSpec);
+    ASSERT_EQ(f->exceptions->prototype->parameters.size(), 2u);
+    EXPECT_EQ(typeText(f->exceptions->prototype->parameters[0]->type, ""), "struct E");
+    ASSERT_NE(find("g")->type->prototype->exceptions, nullptr);
+    EXPECT_TRUE(find("g")->type->prototype->exceptions->prototype->parameters.empty());
+    EXPECT_EQ(find("h")->type->prototype->exceptions, nullptr);
+    EXPECT_TRUE(decltest::captured().empty());
+}
+
 TEST_F(Decl, ModernSyntaxCostsNoDiagnostic) {
     analyse("struct [[nodiscard]] alignas(8) S final {\n"
             "  S() noexcept = default; S(const S &) = delete; ~S() override;\n"
