@@ -264,7 +264,7 @@ std::string withoutEmptyLists(std::string text) {
 
 // The parameters bound to the arguments (defaults for the missing ones);
 // false when they do not match.
-bool bind(ParseContext& ctx, const Aggregate* templ, const std::vector<std::string>& arguments,
+bool bindParameters(ParseContext& ctx, const Aggregate* templ, const std::vector<std::string>& arguments,
           std::vector<Binding>& bindings) {
     const TemplateInfo& info = *templ->templateInfo;
     std::size_t next = 0;
@@ -321,7 +321,7 @@ Aggregate* instantiate(ParseContext& ctx, Aggregate* templ, std::string_view arg
     const TemplateInfo* info = templ->templateInfo;
     const std::vector<std::string> written = splitList(argumentText);
     std::vector<Binding> bindings;
-    const bool bound = info && bind(ctx, templ, written, bindings);
+    const bool bound = info && bindParameters(ctx, templ, written, bindings);
     const std::string name = instanceName(templ, bound ? completeArguments(*info, bindings) : written);
     const Name entry = diag::internString(name);
     if (ctx.table->failedInstances.contains(entry) || (info && info->specialised)) return nullptr;
@@ -348,7 +348,7 @@ Type* instantiateAlias(ParseContext& ctx, Aggregate* templ, std::string_view arg
     const std::vector<std::string> arguments = splitList(argumentText);
     std::vector<Binding> bindings;
     if (info && info->specialised) return nullptr;  // which body applies is not known
-    if (!info || !bind(ctx, templ, arguments, bindings) || DepthGuard::depth() >= kMaxInstantiationDepth) {
+    if (!info || !bindParameters(ctx, templ, arguments, bindings) || DepthGuard::depth() >= kMaxInstantiationDepth) {
         report(kWarning, "TEMINSINC", instanceName(templ, arguments), fileText(file), line);
         return nullptr;
     }
