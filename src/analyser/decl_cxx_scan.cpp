@@ -633,7 +633,9 @@ std::string templateArguments(ParseContext& ctx, bool& closed) {
     int depth = 0;
     std::string item;
     const auto close = [&] {
-        const Type* type = item.find_first_not_of(' ') == std::string::npos
+        while (!item.empty() && item.back() == ' ') item.pop_back();
+        item.erase(0, std::min(item.size(), item.find_first_not_of(' ')));
+        const Type* type = item.empty()
                                ? nullptr
                                : typeFromText(*ctx.table, ctx.current(), item);
         const std::string argument = type ? argumentImage(type) : item;
