@@ -1,12 +1,11 @@
 // Argument expansion before analysis: option files replaced by their words,
 // "$" references replaced by the values of environment variables.
 #include "diag/diag.h"
+#include "diag/files.h"
 #include "diag/strings.h"
 #include "driver/cmdline_options.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <sys/stat.h>
 
 namespace driver::options {
 
@@ -27,20 +26,18 @@ bool namesOptionFile(std::string_view argument, std::string_view& path) {
     return true;
 }
 
-// The whole content of an option file; nothing when it cannot be read (a
-// directory cannot).
-std::optional<std::string> readOptionFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return std::nullopt;
-    std::string text;
-    char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, n);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) return std::nullopt;
-    return text;
+// An option file is read whole when it is a regular file of a sane size: a
+// device, a FIFO or a directory is not found, a file beyond the input limit is
+// too long.
+std::optional<Error> readOptionFile(const std::string& path, std::string& text) {
+    switch (diag::readInputFile(path, text)) {
+    case diag::InputStatus::Read:
+        return std::nullopt;
+    case diag::InputStatus::TooLarge:
+        return Error{kLengthTooLarge, path};
+    default:
+        return Error{kFileNotFound, path};
+    }
 }
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -116,9 +113,9 @@ void scanCharacter(WordScan& scan) {
 }
 
 std::optional<Error> expandOptionFile(const std::string& path, std::vector<std::string>& expanded) {
-    const std::optional<std::string> text = readOptionFile(path);
-    if (!text) return Error{kFileNotFound, path};
-    for (std::string& word : optionFileWords(*text)) {
+    std::string text;
+    if (auto error = readOptionFile(path, text)) return error;
+    for (std::string& word : optionFileWords(text)) {
         std::string_view nested;
         if (namesOptionFile(word, nested))
             return Error{kUnknownOption, word.front() == '-' ? word.substr(1) : word};
@@ -167,13 +164,15 @@ std::string expandReferences(std::string_view text) {
 }
 
 std::optional<Error> expandArguments(std::span<const std::string> arguments,
-                                     std::vector<std::string>& expanded) {
+                                     std::vector<std::string>& expanded,
+                                     std::vector<std::string>* optionFiles) {
     for (const std::string& argument : arguments) {
         std::string_view path;
         if (!namesOptionFile(argument, path)) {
             expanded.push_back(expandReferences(argument));
             continue;
         }
+        if (optionFiles) optionFiles->emplace_back(path);
         if (auto error = expandOptionFile(std::string(path), expanded)) return error;
     }
     return std::nullopt;

@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include "diag/files.h"
+
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace driver::options {
 
@@ -114,6 +119,28 @@ TEST_F(OptionFiles, FilesThatCannotBeReadAreError17) {
     EXPECT_EQ(expand({"-OPTION=dir"}), (Error{kFileNotFound, "dir"}));
     EXPECT_EQ(expand({"@"}), (Error{kFileNotFound, ""}));
     EXPECT_EQ(expand({"-OPTION="}), (Error{kFileNotFound, ""}));
+}
+
+// Only regular files are read: a FIFO without a writer or a device is not
+// found (at once), a file beyond the input limit is too long (unread).
+TEST_F(OptionFiles, SpecialAndOversizedFilesAreRefused) {
+    ASSERT_EQ(::mkfifo("fifo", 0600), 0);
+    EXPECT_EQ(expand({"@fifo"}), (Error{kFileNotFound, "fifo"}));
+    EXPECT_EQ(expand({"@/dev/zero"}), (Error{kFileNotFound, "/dev/zero"}));
+    const int fd = ::open("huge", O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(diag::kInputLimit) + 1), 0);
+    ::close(fd);
+    EXPECT_EQ(expand({"@huge"}), (Error{kLengthTooLarge, "huge"}));
+}
+
+// The option files read are kept, so that no output of the run replaces one.
+TEST_F(OptionFiles, TheFilesReadAreListed) {
+    scratch.write("one", "-NOEDIT");
+    scratch.write("two", "b.cc");
+    Words files;
+    ASSERT_FALSE(expandArguments(Words{"a.ptu", "@one", "-OPTION=two", "@one"}, expanded, &files));
+    EXPECT_EQ(files, (Words{"one", "two", "one"}));
 }
 
 // Only the command line names option files, so no file can lead back to itself.
