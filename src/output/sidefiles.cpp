@@ -132,7 +132,9 @@ OutputFile::~OutputFile() {
 }
 
 void OutputFile::open(const std::string& path) {
-    discard();
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+    opened_ = false;
     if (pending_.create(path)) file_ = ::fdopen(pending_.descriptor(), "w+");
     if (!file_) {
         pending_.discard(false);
