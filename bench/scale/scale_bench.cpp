@@ -25,6 +25,7 @@ struct Measure {
 };
 
 Measure runOnce(const fs::path& directory) {
+    std::fflush(stdout);  // nothing buffered is written twice by the child
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {
