@@ -5,7 +5,8 @@
 #
 #   tools/fuzz.sh [seconds per target] [target...]
 #
-# Targets: cmdline script expressions prepro (all by default); 60 seconds
+# Targets: cmdline script variables expressions prepro report (all by
+# default); 60 seconds
 # each by default. Prints the executions and the time of each target and
 # fails when one crashed, hung, leaked or ran out of memory (its reproducer
 # is left in build-fuzz/fuzz/findings/<target>).
@@ -17,7 +18,7 @@ tools/setup.sh
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(cmdline script expressions prepro)
+((${#targets[@]})) || targets=(cmdline script variables expressions prepro report)
 
 build=build-fuzz
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -50,6 +51,14 @@ seed_script() {
     { printf '\0'; cat "$file"; } >"$out/script$n"
   done < <(find tests examples -type f -name '*.ptu' -print0)
 }
+# The lines of each element of the test scripts.
+seed_variables() {
+  local out=$1 n=0
+  while IFS= read -r -d '' file; do
+    n=$((n + 1))
+    { printf '\1'; sed -n '/^ *ELEMENT/,/^ *END ELEMENT/{/ELEMENT/d;p}' "$file"; } >"$out/element$n"
+  done < <(find tests examples -type f -name '*.ptu' -print0)
+}
 seed_expressions() {
   local out=$1 n=0 scripts
   scripts=$(find tests examples -type f -name '*.ptu')
@@ -67,6 +76,15 @@ seed_expressions() {
 seed_prepro() {
   local out=$1
   cp tests/prepro/cases/*.c tests/prepro/corpus/*.c "$out"/
+}
+# Record files of the tests, each with the results file of a small run.
+seed_report() {
+  local out=$1 n=0
+  cp tests/fuzz/seeds/report.seed "$out"/
+  while IFS= read -r -d '' file; do
+    n=$((n + 1))
+    { cat "$file"; printf '\0VORNE-RIO 1 1970-01-01T00:00:00Z\nSERVICE 1 "S"\nEND 60\n'; } >"$out/tdc$n"
+  done < <(find tests -type f \( -name 'G.tdc' -o -name 'G.tdc.expected' \) -print0)
 }
 
 max_len() {

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libc6-dev libstdc++-12-dev pkg-config
   zlib1g-dev libsqlite3-dev libgtk-3-dev
+  libxml2-utils chromium
   clang-14 libclang-rt-14-dev
 )
 

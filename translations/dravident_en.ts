@@ -8,55 +8,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 for writing: it is also the %2 %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>script</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>option file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-SOURCE file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-STD_DEFINE file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>generated file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>companion file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>record file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-CONST file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-TSF file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>listing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-GLENTO_LOG file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>input</source>
+        <source>: array are forbidden in list: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 #include "diag/strings.h"
 #include "harness/harness.h"
 #include "harness/harness_internal.h"
+#include "variables/variables.h"
 #include "harness/templates.h"
 
 namespace harness {
@@ -82,6 +83,7 @@ void closeElement() {
     if (!state().current.exceptionText.empty()) g.elementHasContent = true;
     if (g.elementHasContent) state().blocks.testHasVariables = true;
     else if (!state().blocks.sequenceOn) diag::warning("ELMT_VIDE", std::to_string(g.elementNumber));
+    variables::dropScope(3);
     g.level = 2;
     state().blocks.inElement = false;
     if (output::elementSectionsOpen()) closeElementSections();

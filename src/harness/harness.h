@@ -68,5 +68,7 @@ void handleEndTermination(const Statement& statement);
 void handleConst(const Statement& statement);
 // EXCEPTION text
 void handleException(const Statement& statement);
+// FORMAT variable = format, for the variable statements.
+void handleFormat(const Statement& statement);
 
 }  // namespace harness

@@ -7,8 +7,8 @@
 
 #include <map>
 #include <string>
-#include <unordered_map>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace harness::detail {
@@ -132,7 +132,6 @@ struct LoopCount {
 // output::generation().
 struct Current {
     std::string familyText = std::string(kImplicitService);
-    int testLoopCounter = 0;
     bool serviceHadTest = false;
     bool procedureOpened = false;      // service function head written
     bool familyMissingReported = false;

@@ -6,6 +6,7 @@
 #include "diag/strings.h"
 #include "harness/harness.h"
 #include "harness/harness_internal.h"
+#include "variables/variables.h"
 #include "harness/templates.h"
 
 #include <cstdlib>
@@ -136,6 +137,9 @@ void closeDefinitionBlocks() {
     closeBlock(state().blocks.inEnvironment, Keyword::EndEnvironment);
     if (state().blocks.inDefine) state().blocks.inDefineStub = false;
     closeBlock(state().blocks.inDefine, Keyword::EndDefine);
+    if (!variables::structureDefinitionOpen()) return;
+    reportMissing(Keyword::EndDefine);
+    variables::closeStructureDefinition();
 }
 
 void closeCodeBlocks() {

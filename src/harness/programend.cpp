@@ -40,9 +40,9 @@ void closeWhatIsOpen() {
 void writeLoopCounterMembers() {
     const Generation& g = generation();
     for (int n = 1; n <= g.highestCounterJ; ++n)
-        writeClass(templates::kLoopCounterMember, {"J", std::to_string(n)});
+        writeClass(templates::kLoopCounterMember, {std::to_string(n)});
     for (int n = 1; n <= g.highestCounterI; ++n)
-        writeClass(templates::kLoopCounterMember, {"I", std::to_string(n)});
+        writeClass(templates::kIndexCounterMember, {std::to_string(n)});
 }
 
 void writeMemberBlock(std::string_view head, const std::vector<std::string>& lines) {

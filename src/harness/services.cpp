@@ -5,6 +5,7 @@
 #include "diag/strings.h"
 #include "harness/harness.h"
 #include "harness/harness_internal.h"
+#include "variables/variables.h"
 #include "harness/templates.h"
 #include "values/expressions.h"
 
@@ -106,6 +107,7 @@ void enterService(std::string name, std::string fullName) {
 
 void leaveService() {
     Generation& g = generation();
+    variables::dropScope(1);
     g.level = 0;
     g.serviceName.clear();
     g.serviceFullName.clear();

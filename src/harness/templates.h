@@ -182,7 +182,10 @@ inline constexpr std::string_view kConstructorHead = "    %1() {";
 inline constexpr std::string_view kDestructorHead = "    ~%1() {";
 inline constexpr std::string_view kMemberBlockEnd = "    };";
 inline constexpr std::string_view kServiceMember = "    void TEST_%1();";
-inline constexpr std::string_view kLoopCounterMember = "    int %1%2;";
+// The counters of test and value-list loops tell the run-time when their loop
+// moves on; the indexes of run-time array loops are plain ints.
+inline constexpr std::string_view kLoopCounterMember = "    VorneLoopCounter J%1;";
+inline constexpr std::string_view kIndexCounterMember = "    int I%1;";
 inline constexpr std::string_view kClassTail[] = {"};", "%1 vorne;"};
 
 // The constants block, emitted before the first service without declaration

@@ -5,6 +5,7 @@
 #include "diag/strings.h"
 #include "harness/harness.h"
 #include "harness/harness_internal.h"
+#include "variables/variables.h"
 #include "harness/templates.h"
 
 namespace harness {
@@ -65,7 +66,7 @@ void enterTest(std::string name) {
     g.testName = std::move(name);
     ++g.testNumber;
     g.level = 2;
-    c.testLoopCounter = 0;
+    generation().testLoopCounter = 0;
     c.serviceHadTest = true;
     c.familyMissingReported = false;
     b.inTest = true;
@@ -83,7 +84,7 @@ bool testDeselected(const std::string& name) {
 void openTestLoop() {
     Current& c = state().current;
     if (!c.loopGiven) return;
-    const int counter = ++c.testLoopCounter;
+    const int counter = ++generation().testLoopCounter;
     output::useLoopCounter('J', counter);
     emitTemplate(templates::kTestLoop, {std::to_string(counter), c.loopText});
     const int number = generation().structureNumber;
@@ -130,6 +131,7 @@ void leaveTest() {
     Blocks& b = state().blocks;
     c.familyText = std::string(kImplicitService);
     generation().elementNumber = 0;
+    variables::dropScope(2);
     generation().level = 1;
     c.loopGiven = false;
     b.inTest = b.familyBlockOpen = b.familyGiven = false;

@@ -133,6 +133,8 @@ enum class Record {
     Comment,          // C
     Requirement,      // Q
     DetachedComment,  // X
+    Description,      // V: the description of a checked variable
+    VariablePosition, // E12: file number, line of a variable statement with a value list
     Count
 };
 
@@ -174,6 +176,7 @@ struct Generation {
     int testNumber = 0;
     int elementNumber = 0;
     int level = 0;                   // 0 outside services, 1 service, 2 test, 3 element
+    int testLoopCounter = 0;         // J<k> of the test's LOOP, 0 without one
     bool elementHasContent = false;  // variables, exception or list check
     int scriptFileNumber = 0;
     std::vector<std::string> classMembers;

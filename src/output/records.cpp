@@ -44,6 +44,8 @@ constexpr RecordLayout kRecordLayouts[] = {
     {Record::Comment, "C%1 %2"},
     {Record::Requirement, "Q%1 %2"},
     {Record::DetachedComment, "X%1 %2"},
+    {Record::Description, "V%1 %2"},
+    {Record::VariablePosition, "E12 %1 %2"},
 };
 static_assert(std::size(kRecordLayouts) == static_cast<std::size_t>(Record::Count));
 

@@ -11,7 +11,7 @@ namespace output {
 namespace {
 
 constexpr std::size_t kFoldWidth = 80;
-constexpr std::string_view kFoldSeparators = " ,;()";
+// The separators after which a line may be broken: " ,;()".
 
 enum class Destination { Main, Init, Closing, Call, Check, InitializationCode, TerminationCode };
 
@@ -41,8 +41,30 @@ void writeRaw(Destination destination, std::string_view line) {
     text.push_back('\n');
 }
 
+void findBreakPoints(std::string_view line, std::vector<std::size_t>& points);
+bool isPreprocessorLine(std::string_view line);
+
+// Hands each piece of the folded line to emit: the longest piece that ends
+// at a break point within the width, the rest whole when none is left.
+template <typename Emit>
+void foldInto(std::string_view line, Emit emit) {
+    if (line.size() <= kFoldWidth || isPreprocessorLine(line)) return emit(line);
+    static std::vector<std::size_t> points;  // kept for its capacity
+    findBreakPoints(line, points);
+    std::size_t start = 0, next = 0;
+    while (line.size() - start > kFoldWidth) {
+        std::size_t cut = 0;
+        for (; next < points.size() && points[next] - start <= kFoldWidth; ++next)
+            if (points[next] < line.size()) cut = points[next];
+        if (cut == 0) break;  // no safe place within the width: the rest stays long
+        emit(line.substr(start, cut - start));
+        start = cut;
+    }
+    emit(line.substr(start));
+}
+
 void writeFolded(Destination destination, std::string_view line) {
-    for (const std::string& piece : foldLine(line)) writeRaw(destination, piece);
+    foldInto(line, [destination](std::string_view piece) { writeRaw(destination, piece); });
 }
 
 Destination currentDestination() {
@@ -66,8 +88,8 @@ void appendToMain(std::string& from) {
 
 // Offsets just after each separator where a line may be broken: outside
 // string and character literals and before any "//" comment.
-std::vector<std::size_t> breakPoints(std::string_view line) {
-    std::vector<std::size_t> points;
+void findBreakPoints(std::string_view line, std::vector<std::size_t>& points) {
+    points.clear();
     char quote = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
@@ -78,9 +100,8 @@ std::vector<std::size_t> breakPoints(std::string_view line) {
         }
         if (c == '"' || c == '\'') quote = c;
         else if (c == '/' && i + 1 < line.size() && line[i + 1] == '/') break;
-        else if (kFoldSeparators.find(c) != std::string_view::npos) points.push_back(i + 1);
+        else if (c == ' ' || c == ',' || c == ';' || c == '(' || c == ')') points.push_back(i + 1);
     }
-    return points;
 }
 
 bool isPreprocessorLine(std::string_view line) {
@@ -91,19 +112,8 @@ bool isPreprocessorLine(std::string_view line) {
 }  // namespace
 
 std::vector<std::string> foldLine(std::string_view line) {
-    if (line.size() <= kFoldWidth || isPreprocessorLine(line)) return {std::string(line)};
     std::vector<std::string> pieces;
-    const std::vector<std::size_t> points = breakPoints(line);
-    std::size_t start = 0;
-    while (line.size() - start > kFoldWidth) {
-        std::size_t cut = 0;
-        for (std::size_t point : points)
-            if (point > start && point - start <= kFoldWidth && point < line.size()) cut = point;
-        if (cut == 0) break;  // no safe place within the width: the rest stays long
-        pieces.emplace_back(line.substr(start, cut - start));
-        start = cut;
-    }
-    pieces.emplace_back(line.substr(start));
+    foldInto(line, [&](std::string_view piece) { pieces.emplace_back(piece); });
     return pieces;
 }
 

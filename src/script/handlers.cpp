@@ -4,7 +4,9 @@
 // statement and does nothing with it.
 #include "script/script_internal.h"
 
+#include "diag/diag.h"
 #include "harness/harness.h"
+#include "variables/variables.h"
 
 namespace script {
 
@@ -19,12 +21,21 @@ void endEnvironment(const Statement&) {}
 void use(const Statement&) {}
 }  // namespace environmentSeam
 
-// Stubs; END DEFINE closes a stub block or a structure definition.
+// Stubs.
 namespace stubSeam {
 void defineStub(const Statement&) {}
-void endDefine(const Statement&) {}
 void stub(const Statement&) {}
 }  // namespace stubSeam
+
+// END DEFINE closes a structure definition or a stub block.
+void endDefine(const Statement&) {
+    if (variables::structureDefinitionOpen()) {
+        variables::closeStructureDefinition();
+        return;
+    }
+    if (harness::inDefineStubBlock()) return;
+    diag::error("MOTCLEABS", output::inKeywordLanguage("DEFINIR", "DEFINE"));
+}
 
 // The other statements.
 namespace otherSeam {
@@ -40,15 +51,12 @@ void endFar(const Statement&) {}
 void nearBlock(const Statement&) {}
 void endNear(const Statement&) {}
 void serviceType(const Statement&) {}
-void field(const Statement&) {}
 void ifStatement(const Statement&) {}
 void elseStatement(const Statement&) {}
 void endIf(const Statement&) {}
-void declare(const Statement&) {}
 void access(const Statement&) {}
 void serviceAccess(const Statement&) {}
 void table(const Statement&) {}
-void format(const Statement&) {}
 void inherit(const Statement&) {}
 void initBase(const Statement&) {}
 }  // namespace otherSeam
@@ -58,13 +66,10 @@ namespace listSeam {
 void list(const Statement&) {}
 }  // namespace listSeam
 
-// Variables and structure definitions.
-namespace variableSeam {
-void variable(const Statement&) {}
-void arrayVariable(const Statement&) {}
-void structureVariable(const Statement&) {}
-void defineStructure(const Statement&) {}
-}  // namespace variableSeam
+// VAR, ARRAY and STRUCTURE: one handler with the form the keyword asks for.
+void variable(const Statement& s) { variables::handleVariable(s, variables::VariableForm::Plain); }
+void arrayVariable(const Statement& s) { variables::handleVariable(s, variables::VariableForm::Array); }
+void structureVariable(const Statement& s) { variables::handleVariable(s, variables::VariableForm::Structure); }
 
 struct HandlerEntry {
     Kind kind;
@@ -99,7 +104,7 @@ constexpr HandlerEntry kHandlerEntries[] = {
     {Kind::Use, environmentSeam::use},
 
     {Kind::DefineStub, stubSeam::defineStub},
-    {Kind::EndDefine, stubSeam::endDefine},
+    {Kind::EndDefine, endDefine},
     {Kind::Stub, stubSeam::stub},
 
     {Kind::Constants, harness::handleConst},
@@ -116,24 +121,24 @@ constexpr HandlerEntry kHandlerEntries[] = {
     {Kind::EndNear, otherSeam::endNear},
     {Kind::ServiceType, otherSeam::serviceType},
     {Kind::Exception, harness::handleException},
-    {Kind::Field, otherSeam::field},
+    {Kind::Field, variables::handleField},
     {Kind::If, otherSeam::ifStatement},
     {Kind::Else, otherSeam::elseStatement},
     {Kind::EndIf, otherSeam::endIf},
-    {Kind::Declare, otherSeam::declare},
+    {Kind::Declare, variables::handleDeclare},
     {Kind::Access, otherSeam::access},
     {Kind::ServiceAccess, otherSeam::serviceAccess},
     {Kind::Table, otherSeam::table},
-    {Kind::Format, otherSeam::format},
+    {Kind::Format, harness::handleFormat},
     {Kind::Inherit, otherSeam::inherit},
     {Kind::InitBase, otherSeam::initBase},
 
     {Kind::List, listSeam::list},
 
-    {Kind::Variable, variableSeam::variable},
-    {Kind::ArrayVariable, variableSeam::arrayVariable},
-    {Kind::StructureVariable, variableSeam::structureVariable},
-    {Kind::DefineStructure, variableSeam::defineStructure},
+    {Kind::Variable, variable},
+    {Kind::ArrayVariable, arrayVariable},
+    {Kind::StructureVariable, structureVariable},
+    {Kind::DefineStructure, variables::handleDefineStructure},
 
     {Kind::IncludeCode, includeCode},
     {Kind::IncludePtu, includePtu},

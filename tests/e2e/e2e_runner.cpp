@@ -274,7 +274,7 @@ private:
             if (!files.count(fs::path(name).replace_extension(".icc").string())) continue;
             const fs::path program = scratch / "harness";
             const std::vector<std::string> compile = {
-                "/usr/bin/g++", "-std=c++17", "-Wall", "-Werror",
+                "/usr/bin/g++", "-std=c++17", "-Wall", "-Wextra", "-Werror",
                 "-I" + (kSourceRoot / "target" / "lib").string(), "-I" + work.string(),
                 (work / name).string(), "-o", program.string()};
             const auto environment = baseEnvironment(caseDir_, scratch);

@@ -1,16 +1,19 @@
 // The shared start-up and reset of the fuzzing targets.
 #include "fuzz_support.h"
 
+#include "analyser/analyser.h"
 #include "analyser/preprocessor.h"
 #include "diag/diag.h"
 #include "diag/diag_internal.h"
 #include "diag/ribbon.h"
 #include "diag/strings.h"
+#include "driver/driver.h"
 #include "driver/settings.h"
 #include "output/output.h"
 #include "output/output_internal.h"
 #include "script/script_internal.h"
 #include "values/expressions.h"
+#include "variables/variables_internal.h"
 
 #include <QCoreApplication>
 
@@ -73,6 +76,37 @@ void resetCompiler() {
     output::detail::resetTraceDescriptionForTesting();
     output::resetGeneration();
     values::resetEvaluatorForTesting();
+    variables::resetForTesting();
+}
+
+namespace {
+
+void setUpRun(std::uint8_t options, const std::string& scriptPath) {
+    driver::Settings& s = driver::settings();
+    s.scriptPath = scriptPath;
+    s.generatedPath = "G.cc";
+    s.languageName = "C++";
+    s.target = "LINUX";
+    s.commandImage = "vorneprepro a.ptu G.cc";
+    s.dateString = "Thu Jan  1 00:00:00 1970";
+    s.analysis = !(options & kNoAnalysis);
+    s.keywordLanguage = (options & kFrench) ? values::kFrench : values::kEnglish;
+    s.noEdit = options & kNoEdit;
+    s.restrictions[config::kNoExcep] = options & kNoExcep;
+    s.stdDefineFile = s.analysis ? VORNE_STANDARD_DEFINITIONS : "";
+    driver::deriveFileNames(s);
+    if (s.analysis) analyser::startAnalyser();
+}
+
+}  // namespace
+
+void compileScript(std::uint8_t options, std::string_view script) {
+    const std::string path = writeScratchFile("a.ptu", script);
+    try {
+        setUpRun(options, path);
+        driver::compileDriver();
+    } catch (const RunEnded&) {
+    }
 }
 
 std::string writeScratchFile(const std::string& name, std::string_view content) {

@@ -28,4 +28,11 @@ void resetCompiler();
 // The input as a file of the scratch directory; returns its path.
 std::string writeScratchFile(const std::string& name, std::string_view content);
 
+// Run options of a script, as the first byte of an input holds them.
+enum ScriptOptions : std::uint8_t { kNoAnalysis = 1, kFrench = 2, kNoEdit = 4, kNoExcep = 8 };
+
+// Compiles the script as a run compiles it (G.cc, G.icc and G.tdc in the
+// scratch directory), after resetCompiler.
+void compileScript(std::uint8_t options, std::string_view script);
+
 }  // namespace fuzzing

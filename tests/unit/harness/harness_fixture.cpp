@@ -143,7 +143,7 @@ std::string HarnessFixture::build(bool run, const std::string& prelude) const {
     {
         std::ofstream(work_ / "prelude.h") << prelude;
     }
-    const std::string compile = std::string("g++ -std=c++17 -Wall -Werror -I" VORNE_SOURCE_DIR "/target/lib ") +
+    const std::string compile = std::string("g++ -std=c++17 -Wall -Wextra -Werror -I" VORNE_SOURCE_DIR "/target/lib ") +
                                 "-include " + dir + "/prelude.h " +
                                 (run ? "-o " + dir + "/harness " : "-fsyntax-only ") + dir + "/G.cc > " +
                                 dir + "/g++.log 2>&1";

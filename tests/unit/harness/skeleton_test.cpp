@@ -131,7 +131,7 @@ TEST_F(Skeleton, ConstantTestLoop) {
     EXPECT_NE(loop, std::string::npos);
     EXPECT_NE(body.find("}\n}\n} catch (...) { vorne_run.EXCEP_CPP(1);\n} \nHRU_END_TEST_CPP();\n"), std::string::npos);
     EXPECT_NE(out.records.find("T2 T\nR3 3\nF4 f\n"), std::string::npos);
-    EXPECT_NE(out.companion.find("public:\n    int J1;\n    VORNE() {\n"), std::string::npos);
+    EXPECT_NE(out.companion.find("public:\n    VorneLoopCounter J1;\n    VORNE() {\n"), std::string::npos);
     EXPECT_EQ(build(true, kUnit), "");
 }
 

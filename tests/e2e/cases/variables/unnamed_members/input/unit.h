@@ -1,0 +1,3 @@
+// A structure with unnamed members.
+struct S { struct { long a; }; union { long b; double d; }; };
+S s, *ps = &s;

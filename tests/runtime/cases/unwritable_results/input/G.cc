@@ -1,0 +1,170 @@
+//************************************************************************
+//* TOOL : Unit Test Compiler VERSION 8.0.1.2.343.015                    *
+//*                                                                      *
+//* COMMAND : vorneprepro a.ptu G.cc -LANGUAGE=C++ -TARGET=LINUX -FAST   *
+//*   -STD_DEFINE=../target/ana/hrus_c.def                               *
+//*                                                                      *
+//* FILE : @WORK@/G.cc                                        *
+//*                                                                      *
+//* DATE : Thu Jan  1 00:00:00 1970                                      *
+//************************************************************************
+#ifndef USE_HRU
+#define USE_HRU 1
+#endif
+#ifndef HRL_CPLUSPLUS_LANGUAGE
+#define HRL_CPLUSPLUS_LANGUAGE 1
+#endif
+// PROGRAM G
+#include "../target/lib/TP.h"
+#include "unit.h"
+#include "@WORK@/G.icc"
+void VORNE::TEST_CRASH (void) { 
+try {
+try {
+// BEGIN  PROCEDURE TEST_CRASH
+#ifdef NEEDS_NUM_TEST_OPE
+vorne_run.NUM_OPERATION = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+
+vorne_run.DCL_OP_CPP(1, "CRASH");
+try {
+vorne_run.DCL_TST_CPP(2, "FIRST");
+try {
+#define exception exception_1_1_1
+try {
+value = 1;
+result = 0;
+} catch (...) {vorne_run.EXCEP_CPP(1);}
+
+#ifdef NEEDS_NUM_TEST_OPE
+vorne_run.NUM_TEST = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+vorne_run.START_CHRONO_CPP();
+try {
+read();
+} catch (...) { vorne_run.EXCEP_CPP(2);}
+vorne_run.STOP_CHRONO_CPP();
+try {
+try {
+vorne_run.EDV_INTEGER_CPP(0,0,(long)(value),0+5,10, (long)((int)1), (long)((int)1));
+ } catch (...) { }
+try {
+vorne_run.EDV_INTEGER_CPP(0,0,(long)(result),0+6,10, (long)((int)1), (long)((int)1));
+ } catch (...) { }
+} catch (...) { vorne_run.EXCEP_CPP(3);}
+#undef exception
+} catch (...) { vorne_run.EXCEP_CPP(1);
+}
+} catch (...) { vorne_run.EXCEP_CPP(1);
+} 
+HRU_END_TEST_CPP();
+
+try {
+vorne_run.DCL_TST_CPP(7, "SECOND");
+try {
+#define exception exception_1_2_1
+try {
+result = 0;
+} catch (...) {vorne_run.EXCEP_CPP(1);}
+
+#ifdef NEEDS_NUM_TEST_OPE
+vorne_run.NUM_TEST = 2;
+#endif /*NEEDS_NUM_TEST_OPE*/
+vorne_run.START_CHRONO_CPP();
+try {
+read();
+} catch (...) { vorne_run.EXCEP_CPP(2);}
+vorne_run.STOP_CHRONO_CPP();
+try {
+try {
+vorne_run.EDV_INTEGER_CPP(0,0,(long)(result),0+10,10, (long)((int)1), (long)((int)1));
+ } catch (...) { }
+} catch (...) { vorne_run.EXCEP_CPP(3);}
+#undef exception
+#define exception exception_1_2_2
+try {
+result = 0;
+} catch (...) {vorne_run.EXCEP_CPP(1);}
+
+vorne_run.START_CHRONO_CPP();
+try {
+lose();
+read();
+} catch (...) { vorne_run.EXCEP_CPP(2);}
+vorne_run.STOP_CHRONO_CPP();
+try {
+try {
+vorne_run.EDV_INTEGER_CPP(0,0,(long)(result),0+12,10, (long)((int)1), (long)((int)1));
+ } catch (...) { }
+} catch (...) { vorne_run.EXCEP_CPP(3);}
+#undef exception
+} catch (...) { vorne_run.EXCEP_CPP(1);
+}
+} catch (...) { vorne_run.EXCEP_CPP(1);
+} 
+HRU_END_TEST_CPP();
+
+try {
+vorne_run.DCL_TST_CPP(13, "THIRD");
+try {
+#define exception exception_1_3_1
+try {
+result = 0;
+} catch (...) {vorne_run.EXCEP_CPP(1);}
+
+#ifdef NEEDS_NUM_TEST_OPE
+vorne_run.NUM_TEST = 3;
+#endif /*NEEDS_NUM_TEST_OPE*/
+vorne_run.START_CHRONO_CPP();
+try {
+read();
+} catch (...) { vorne_run.EXCEP_CPP(2);}
+vorne_run.STOP_CHRONO_CPP();
+try {
+try {
+vorne_run.EDV_INTEGER_CPP(0,0,(long)(result),0+16,10, (long)((int)1), (long)((int)1));
+ } catch (...) { }
+} catch (...) { vorne_run.EXCEP_CPP(3);}
+#undef exception
+} catch (...) { vorne_run.EXCEP_CPP(1);
+}
+} catch (...) { vorne_run.EXCEP_CPP(1);
+} 
+HRU_END_TEST_CPP();
+}
+catch (...) { vorne_run.EXCEP_CPP(0);}
+}
+catch (...) { }
+}// PROCEDURE TEST_CRASH
+#ifdef DRAV_MAIN_HEADER
+ DRAV_MAIN_HEADER
+#else
+int main(int argc, char ** argv)
+{
+#endif
+try {
+   HRU_INIT_DATA
+try {
+// BEGIN  PROCEDURE G
+vorne_run.OPF_CPP("@WORK@/no/such/directory/G.rio");
+
+vorne.TEST_CRASH();
+vorne_run.CLF_CPP("@WORK@/G.rio");
+
+} catch (...) { vorne_run.EXCEP_CPP(0);
+vorne_run.CLF_CPP("@WORK@/G.rio");
+
+}
+}
+catch (...) { }
+
+#ifdef DRAV_MAIN_RETURN
+ DRAV_MAIN_RETURN
+#else
+ return(0);
+#endif
+
+}// end G
+
+HRU_TRACES_FILE("@WORK@/G.rio")
+
