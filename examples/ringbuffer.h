@@ -3,10 +3,7 @@
 #ifndef RINGBUFFER_H
 #define RINGBUFFER_H
 
-/* The analyser reads this header without the C++ standard library. */
-#ifdef __cplusplus
 #include <stdexcept>
-#endif
 
 #define RB_CAPACITY 8
 
@@ -44,10 +41,8 @@ int sample;
 
 /* Thrown by the example's native checks; the harness reports it as an
    unexpected exception of the call. */
-#ifdef __cplusplus
 struct WrongState : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-#endif
 
 #endif

@@ -2,6 +2,7 @@
 // "#line", "#warning" and "#error".
 #include "analyser/prepro_internal.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -11,7 +12,7 @@ namespace {
 
 enum NodeType : int {
     kDefine = 1, kInclude = 2, kIfdef = 3, kIfndef = 4, kIf = 5, kElse = 6, kElif = 7,
-    kUndef = 8, kEndif = 9, kPragma = 22, kWarningError = 23, kLine = 24
+    kUndef = 8, kEndif = 9, kPragma = 22, kWarningError = 23, kLine = 24, kAssert = 25
 };
 
 struct Directive;
@@ -33,7 +34,12 @@ void doIf(Level& level, const Directive& d, int line);
 void doElse(Level& level, const Directive& d, int line);
 void doElif(Level& level, const Directive& d, int line);
 void doEndif(Level& level, const Directive& d, int line);
-void doInclude(Level& level, const Directive& d, int) { runInclude(level, d.name.size() == 12); }
+void doInclude(Level& level, const Directive& d, int) {
+    runInclude(level, d.name.size() == 12, false);
+}
+// "#import": an "#include" after which the file is never read again.
+void doImport(Level& level, const Directive&, int) { runInclude(level, false, true); }
+void doAssert(Level& level, const Directive& d, int);
 void doPragma(Level& level, const Directive&, int) { runPragma(level); }
 void doWarning(Level& level, const Directive& d, int line);
 void doLine(Level& level, const Directive& d, int line);
@@ -53,8 +59,11 @@ constexpr Directive kDirectives[] = {
     {"warning", doWarning, kWarningError, false, false, true},
     {"error", doWarning, kWarningError, false, false, true},
     {"line", doLine, kLine, false, false, false},
+    {"import", doImport, kInclude, true, false, false},
+    {"assert", doAssert, kAssert, false, false, false},
+    {"unassert", doAssert, kAssert, false, false, false},
 };
-static_assert(std::size(kDirectives) == 14);
+static_assert(std::size(kDirectives) == 17);
 
 const Directive* findDirective(std::string_view name) {
     for (const auto& d : kDirectives)
@@ -63,8 +72,8 @@ const Directive* findDirective(std::string_view name) {
 }
 
 // Lines of other tools that pass through without a word.
-constexpr std::string_view kPassThrough[] = {"ident", "sccs", "assert", "unassert"};
-static_assert(std::size(kPassThrough) == 4);
+constexpr std::string_view kPassThrough[] = {"ident", "sccs"};
+static_assert(std::size(kPassThrough) == 2);
 
 void finishDirectiveLine(Level& level) {
     skipRestOfLine(level);
@@ -129,6 +138,73 @@ void doIfdef(Level& level, const Directive& d, int line) {
     openConditional(level, d.type, line, value, d.name);
 }
 
+// ---- Assertions ----------------------------------------------------------------------
+
+// "predicate(answer)": the predicate and the answer's tokens, one blank
+// between them; false when the parentheses are missing or unbalanced.
+bool readAssertion(const std::vector<Token>& tokens, std::size_t& at, std::string& predicate,
+                   std::string& answer) {
+    if (at >= tokens.size() || tokens[at].kind != TokenKind::Identifier) return false;
+    predicate = std::string(tokens[at++].text);
+    answer.clear();
+    if (at >= tokens.size() || !tokens[at].is('(')) return true;
+    int depth = 0;
+    for (; at < tokens.size(); ++at) {
+        if (tokens[at].is('(') && depth++ == 0) continue;
+        if (tokens[at].is(')') && --depth == 0) break;
+        if (!answer.empty()) answer += ' ';
+        answer += tokens[at].text;
+    }
+    if (at == tokens.size() || answer.empty()) return false;
+    ++at;
+    return true;
+}
+
+// "#assert predicate(answer)" and "#unassert predicate[(answer)]".
+void doAssert(Level& level, const Directive& d, int) {
+    auto& answers = state().assertions;
+    const std::vector<Token> tokens = directiveTokens(level);
+    std::size_t at = 0;
+    std::string predicate, answer;
+    const bool adding = d.name == "assert";
+    const bool read = readAssertion(tokens, at, predicate, answer) && at == tokens.size();
+    if (!read || (adding && answer.empty())) {
+        report(kWarning, "SYNTAXERR", directiveLabel(d) + " " + spell(tokens));
+        return;
+    }
+    auto& known = answers[predicate];
+    std::erase(known, answer);
+    if (adding) known.push_back(answer);
+    else if (answer.empty()) known.clear();
+}
+
+bool asserted(const std::string& predicate, const std::string& answer) {
+    const auto it = state().assertions.find(predicate);
+    if (it == state().assertions.end()) return false;
+    if (answer.empty()) return !it->second.empty();
+    return std::find(it->second.begin(), it->second.end(), answer) != it->second.end();
+}
+
+// "#predicate(answer)" and "#predicate" in a condition become 1 or 0.
+std::vector<Token> withAssertionsTested(std::vector<Token> tokens) {
+    if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.is('#'); })) return tokens;
+    std::vector<Token> out;
+    for (std::size_t i = 0; i < tokens.size();) {
+        std::size_t at = i + 1;
+        std::string predicate, answer;
+        if (!tokens[i].is('#') || !readAssertion(tokens, at, predicate, answer)) {
+            out.push_back(tokens[i++]);
+            continue;
+        }
+        Token value = tokens[i];
+        value.kind = TokenKind::Number;
+        value.text = asserted(predicate, answer) ? "1" : "0";
+        out.push_back(value);
+        i = at;
+    }
+    return out;
+}
+
 // "#machine(" and "#lint(on)" are old spellings kept for the analysed headers.
 std::vector<Token> conditionTokens(Level& level) {
     const char* start = level.pos;
@@ -137,14 +213,14 @@ std::vector<Token> conditionTokens(Level& level) {
     const bool lint = rest.find("#lint(on)") != std::string_view::npos;
     if (!machine && !lint) {
         level.pos = start;
-        return directiveTokens(level);
+        return withAssertionsTested(directiveTokens(level));
     }
     std::string text(rest);
     for (std::size_t at; (at = text.find("#machine(")) != std::string::npos;)
         text.replace(at, 9, " defined(");
     for (std::size_t at; (at = text.find("#lint(on)")) != std::string::npos;)
         text.replace(at, 9, "  (0)    ");
-    return relex(text);
+    return withAssertionsTested(relex(text));
 }
 
 void doIf(Level& level, const Directive& d, int line) {

@@ -114,10 +114,12 @@ bool skippedByGuard(const std::string& path) {
     return !s.onceFiles.empty() && s.onceFiles.count(fileIdentity(path));
 }
 
-void includeFile(const Found& found) {
+void includeFile(const Found& found, bool once) {
     State& s = state();
     recordIncluded(found.path);
-    if (skippedByGuard(found.path)) return;
+    const bool skipped = skippedByGuard(found.path);
+    if (once) s.onceFiles[fileIdentity(found.path)] = true;
+    if (skipped) return;
     std::string text;
     if (const auto status = diag::readInputFile(found.path, text); status != diag::InputStatus::Read) {
         report(kError, status == diag::InputStatus::TooLarge ? "FICTROGROS" : "IMPOUVFIC", found.path);
@@ -154,7 +156,7 @@ void buildSearchList(const std::vector<std::string>& directories) {
     }
 }
 
-void runInclude(Level& level, bool next) {
+void runInclude(Level& level, bool next, bool once) {
     State& s = state();
     std::string name;
     bool angled = false;
@@ -165,7 +167,7 @@ void runInclude(Level& level, bool next) {
         report(kError, "IMPOUVFIC", name);
         return;
     }
-    includeFile(found);
+    includeFile(found, once);
 }
 
 bool hasInclude(std::string_view name, bool angled, bool next) {

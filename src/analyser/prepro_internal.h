@@ -223,6 +223,7 @@ struct State {
     std::unordered_map<std::string, bool> onceFiles;             // "#pragma once"
     std::unordered_map<std::string, int> pathExists;              // per text: 1 file, 0 none
     std::vector<UserPragma> userPragmas;
+    std::unordered_map<std::string, std::vector<std::string>> assertions;  // "#assert"
     std::vector<TypeModifier> typeModifiers;
     BaseTypeSizes sizes;
     bool analysisOn = true;
@@ -335,7 +336,8 @@ bool evaluateCondition(const std::vector<Token>& line, std::string_view directiv
 // ---- Includes (prepro_include.cpp) ----------------------------------------------
 
 void buildSearchList(const std::vector<std::string>& directories);
-void runInclude(Level& level, bool next);
+// once: the file is never read again afterwards ("#import").
+void runInclude(Level& level, bool next, bool once);
 bool hasInclude(std::string_view name, bool angled, bool next);
 void appendSearchDirectory(const std::string& directory);
 void finishFileLevel(Level& level);  // include guard bookkeeping at its end

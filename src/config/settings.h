@@ -107,6 +107,7 @@ struct Settings {
 struct Environment {
     std::string targetDirectory;     // HRUTGT, else HRLTGT, else empty
     std::string targetHeaderText;    // include operand with its double quotes
+    bool targetHeaderFound = false;  // found in the package, or named by VORNECPPINC
     std::string segmentConfigPath;   // only used in sub-system mode
 };
 

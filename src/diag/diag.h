@@ -88,6 +88,10 @@ int previousLine();
 // is the fatal FICERROPN. An empty path only sets the echo flag.
 void openMessageFile(const std::string& path, bool echo);
 void closeMessageFile();
+// The errors and warnings raised before the message file was opened (during
+// command-line analysis and environment set-up), written to it once, after
+// its header.
+void writeHeldMessages();
 bool messageFileOpen();
 const std::string& messageFilePath();
 // Writes raw text to the message file when it is open (listing copy, headers).

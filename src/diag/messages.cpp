@@ -3,6 +3,7 @@
 #include "diag/diag.h"
 #include "diag/diag_internal.h"
 #include "diag/files.h"
+#include "diag/strings.h"
 
 #include <QtGlobal>
 
@@ -30,6 +31,9 @@ struct DiagState {
     void (*fatalCleanup)() = nullptr;
     bool cleanupRan = false;
     detail::TerminateHook terminateHook = nullptr;
+    // Errors and warnings raised before the listing was opened, for it.
+    std::string held;
+    bool listingOpened = false;
 };
 
 DiagState& state() {
@@ -137,9 +141,10 @@ void emitMessage(Level level, std::string_view code, std::string_view prefix,
     message += "-";
     message += code;
     message += ",  ";
-    message += formatBody(code, prefix, parameter);
+    message += formatBody(code, singleLine(prefix), singleLine(parameter));
     message += "\n";
     emitLine(message);
+    if (!s.listingOpened && (level == Level::E || level == Level::W)) s.held += message;
     if (level == Level::S || level == Level::F) {
         closeMessageFile();
         terminate(level == Level::S ? kStatusInternal : kStatusFatal);
@@ -193,6 +198,7 @@ void openMessageFile(const std::string& path, bool echo) {
     s.echo = echo;
     s.messageFilePath = path;
     if (path.empty()) return;
+    s.listingOpened = true;
     if (s.listing.create(path, true)) s.messageFile = ::fdopen(s.listing.descriptor(), "w");
     // FICERROPN names the file through its first placeholder: there is no
     // position yet, so the path takes the place of the prefix.
@@ -229,6 +235,12 @@ void closeMessageStream() {
 void closeMessageFile() {
     closeMessageStream();
     state().listing.commit();
+}
+
+void writeHeldMessages() {
+    auto& s = state();
+    writeToMessageFile(s.held);
+    s.held.clear();
 }
 
 bool messageFileOpen() { return state().messageFile != nullptr; }

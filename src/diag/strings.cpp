@@ -99,6 +99,13 @@ std::string pad(std::string_view text, char fill, std::size_t width) {
     return out;
 }
 
+std::string singleLine(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c == '\n' || c == '\r') c = ' ';
+    return out;
+}
+
 void upperCase(std::string& text) {
     for (char& c : text) c = toUpper(c);
 }

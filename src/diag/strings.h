@@ -38,6 +38,10 @@ std::string_view trimView(std::string_view text);
 // At most width characters of text, filled up to exactly width with fill.
 std::string pad(std::string_view text, char fill, std::size_t width);
 
+// Carriage returns and newlines replaced by blanks: a value written into a
+// line of a fixed format (a record, a message, a header) stays on that line.
+std::string singleLine(std::string_view text);
+
 // ASCII letters upper-cased.
 void upperCase(std::string& text);
 std::string upperCased(std::string_view text);

@@ -26,11 +26,16 @@ bool namesOptionFile(std::string_view argument, std::string_view& path) {
     return true;
 }
 
-// An option file is read whole when it is a regular file of a sane size: a
-// device, a FIFO or a directory is not found, a file beyond the input limit is
-// too long.
+// An option file holds words of at most a few hundred characters each; a
+// larger one (a file given by mistake) is refused before it can exhaust
+// memory.
+constexpr std::size_t kOptionFileLimit = 16u << 20;
+
+// An option file is read whole when it is a regular file within the limit: a
+// device, a FIFO or a directory is not found (and never waited for), a larger
+// file is too long.
 std::optional<Error> readOptionFile(const std::string& path, std::string& text) {
-    switch (diag::readInputFile(path, text)) {
+    switch (diag::readInputFile(path, text, kOptionFileLimit)) {
     case diag::InputStatus::Read:
         return std::nullopt;
     case diag::InputStatus::TooLarge:

@@ -149,6 +149,7 @@ void startUp(int argc, char** argv) {
     refuseOutputsThatAreInputs(s);
     diag::openMessageFile(s.listingPath, true);
     output::writeListingHeader(s.listingPath, s.commandImage, s.dateString);
+    diag::writeHeldMessages();
     if (s.analysis) analyser::startAnalyser();
 }
 

@@ -82,9 +82,11 @@ void checkVersion(const std::string& field) {
 }
 
 // The run-time header and the call-order table are known to the analyser
-// before the first declaration of the script.
+// before the first declaration of the script. Without a target package
+// (BADRUNTIM said so) there is no run-time header to read, and the table is
+// sized by a macro of that header: neither is handed over.
 void declareRunTimeToAnalyser() {
-    if (!config::settings().analysis) return;
+    if (!config::settings().analysis || !config::environment().targetHeaderFound) return;
     const std::string& file = diag::currentFile();
     analyser::analyseNativeCode("#include " + config::environment().targetHeaderText, file,
                                 diag::currentLine());

@@ -3,6 +3,7 @@
 #include "output/output.h"
 
 #include "diag/diag.h"
+#include "diag/strings.h"
 #include "output/output_internal.h"
 
 #include <algorithm>
@@ -57,8 +58,11 @@ constexpr bool inRecordOrder() {
 static_assert(inRecordOrder(), "kRecordLayouts is indexed by Record");
 
 // No line exceeds the width: continuation lines hold "&" and 131 characters.
-void writeCut(std::string_view text) {
+// A record is one line, whatever the values in it hold.
+void writeCut(std::string_view record) {
     auto& file = outputs().records;
+    const std::string line = diag::singleLine(record);
+    std::string_view text = line;
     file.writeLine(text.substr(0, kRecordWidth));
     text.remove_prefix(std::min(text.size(), kRecordWidth));
     while (!text.empty()) {

@@ -81,7 +81,9 @@ void appendToGeneratedFileList(const std::string& path) {
 // "* text *" lines of the file header, the text cut at "/", " " and ","
 // when it does not fit.
 void writeFramedText(OutputFile& file, std::string_view opener, std::string_view closer,
-                     std::string_view text) {
+                     std::string_view value) {
+    const std::string line = diag::singleLine(value);
+    std::string_view text = line;
     const auto frame = [&](std::string_view head, std::string_view piece, std::size_t width) {
         file.writeLine(std::string(opener) + std::string(head) + diag::pad(piece, ' ', width) + " *" +
                        std::string(closer));
@@ -108,8 +110,10 @@ std::string listingLine(std::string_view content) {
 }
 
 // A labelled listing line, cut in pieces of at most 63 characters when long.
-void writeListingField(std::string_view label, std::string_view text) {
+void writeListingField(std::string_view label, std::string_view value) {
     const ListingHeaderLayout& h = kListingHeader;
+    const std::string line = diag::singleLine(value);
+    std::string_view text = line;
     std::string out;
     if (text.size() <= h.wholeField) {
         out = listingLine(std::string(label) + std::string(text)) + "\n";

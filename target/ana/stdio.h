@@ -2,7 +2,25 @@
 #define _STDIO_H
 #include "hrus_c_base.h"
 typedef struct _IO_FILE FILE;
-typedef long fpos_t;
+/* A file position as the C library defines it, under its guards. */
+#ifndef ____mbstate_t_defined
+#define ____mbstate_t_defined 1
+typedef struct {
+    int __count;
+    union {
+        unsigned int __wch;
+        char __wchb[4];
+    } __value;
+} __mbstate_t;
+#endif
+#ifndef ____fpos_t_defined
+#define ____fpos_t_defined 1
+typedef struct _G_fpos_t {
+    long __pos;
+    __mbstate_t __state;
+} __fpos_t;
+#endif
+typedef __fpos_t fpos_t;
 #define EOF (-1)
 #define BUFSIZ 8192
 #define FILENAME_MAX 4096

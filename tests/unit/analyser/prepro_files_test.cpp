@@ -130,4 +130,28 @@ TEST_F(Files, StandardDefinitionsOfTheTargetPackage) {
     EXPECT_EQ(unit.find("wrong"), std::string::npos);
 }
 
+// With the target package: the command-line directories first, then the
+// stand-ins, then the system's directories.
+TEST_F(Files, CommandLineThenStandInsThenSystemDirectories) {
+    if (::access("/usr/include/pthread.h", R_OK) != 0) GTEST_SKIP() << "no /usr/include/pthread.h";
+    dir.write("mine/vector", "my_vector\n");
+    dir.write("mine/signal.h", "my_signal\n");
+    init({"mine"}, {});
+    const std::string def = std::string(VORNE_SOURCE_DIR) + "/target/ana/hrus_c.def";
+    std::string ignored;
+    analyser::CPP_prepro_text("#include \"" + def + "\"\n", false, "", 1, ignored);
+    EXPECT_EQ(run("#include <vector>\n#include <signal.h>\n"), "my_vector my_signal");
+    const auto before = analyser::includedFiles().size();
+    run("#include <string>\n#include <stdio.h>\n#include <pthread.h>\n");
+    const std::vector<std::string> files(analyser::includedFiles().begin() + static_cast<long>(before),
+                                         analyser::includedFiles().end());
+    ASSERT_GE(files.size(), 3u);
+    const std::string standIns = std::string(VORNE_SOURCE_DIR) + "/target/ana/";
+    EXPECT_EQ(files[0], standIns + "string");
+    EXPECT_NE(std::find(files.begin(), files.end(), standIns + "stdio.h"), files.end());
+    EXPECT_NE(std::find(files.begin(), files.end(), "/usr/include/pthread.h"), files.end());
+    EXPECT_EQ(std::find(files.begin(), files.end(), "/usr/include/stdio.h"), files.end());
+    for (const auto& d : captured()) ADD_FAILURE() << d.code << " " << d.parameter;
+}
+
 }  // namespace

@@ -77,6 +77,36 @@ TEST_F(Messages, LinesGoToStandardErrorAndTheMessageFile) {
     EXPECT_EQ(testsupport::readFile("a.lis"), expected);
 }
 
+// Errors and warnings raised before the listing exists (command line,
+// environment) reach it after its header, once; information does not.
+TEST_F(Messages, EarlyErrorsAndWarningsWaitForTheListing) {
+    testsupport::ScratchDirectory scratch;
+    testing::internal::CaptureStderr();
+    diag::info("LANSWITCH", "early");
+    diag::warning("INCLTYPER", "nodir");
+    diag::error("LIGNTRAIT", "b");
+    diag::openMessageFile("a.lis", true);
+    diag::writeToMessageFile("header\n");
+    diag::writeHeldMessages();
+    diag::warning("STXMETAIN", "late");
+    diag::writeHeldMessages();
+    testing::internal::GetCapturedStderr();
+    diag::closeMessageFile();
+    EXPECT_EQ(testsupport::readFile("a.lis"),
+              "header\n"
+              "Morvik-W-INCLTYPER,  nodir is not a directory \n"
+              "Morvik-E-LIGNTRAIT,  Include line not processed: b\n"
+              "Morvik-W-STXMETAIN,  Unknown keyword: late\n");
+}
+
+// A value never splits the line of its message.
+TEST_F(Messages, LineBreaksInValuesBecomeBlanks) {
+    testing::internal::CaptureStderr();
+    diag::raiseMessage(diag::Level::W, "STXMETAIN", "two\nlines\r", "a\nb.ptu", 3);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Morvik-W-STXMETAIN,  [a b.ptu:3] Unknown keyword: two lines \n");
+}
+
 TEST_F(Messages, CountsErrorsAndWarningsOnly) {
     testing::internal::CaptureStderr();
     diag::warning("STXMETAIN", "a");

@@ -45,13 +45,22 @@ TEST_F(Environment, FallbackHeaderAndMissingPackage) {
     driver::settings().noPath = true;
     driver::setUpEnvironment();
     EXPECT_EQ(driver::environment().targetHeaderText, "\"quarnel.h\"");
+    EXPECT_TRUE(driver::environment().targetHeaderFound);
     ::unsetenv("HRLTGT");
     testing::internal::CaptureStderr();
     driver::setUpEnvironment();
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Morvik-W-BADRUNTIM,  Target Package not found, check HRLTGT environment variable.\n");
     EXPECT_EQ(driver::environment().targetHeaderText, "\"TP.h\"");
+    EXPECT_FALSE(driver::environment().targetHeaderFound);
     EXPECT_EQ(driver::environment().segmentConfigPath, "/usr/vorne/vorne.segment.cnf");
+    // A header the user names is looked for by the analyser, package or not.
+    ::setenv("VORNECPPINC", "my/run.h", 1);
+    testing::internal::CaptureStderr();
+    driver::setUpEnvironment();
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(driver::environment().targetHeaderFound);
+    ::unsetenv("VORNECPPINC");
 }
 
 TEST_F(Environment, LogicalNames) {

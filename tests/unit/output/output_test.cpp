@@ -116,6 +116,13 @@ TEST_F(OutputLayer, LongRecordsContinueAt132Columns) {
     EXPECT_EQ(records(), "C0 " + text.substr(0, 129) + "\n&" + text.substr(129, 131) + "\n&" + text.substr(260) + "\n");
 }
 
+// A value holding line breaks (an option value from an option file, for
+// instance) stays inside its record.
+TEST_F(OutputLayer, LineBreaksStayInsideTheRecord) {
+    output::writeRecord(output::Record::Command, {"make\ntest\r"});
+    EXPECT_EQ(records(), "C0 make test \n");
+}
+
 // Texts and the script's expressions follow the run's keyword language until
 // the reader switches it; a new compilation starts again from the run's.
 TEST_F(OutputLayer, KeywordLanguageOfTextsAndExpressions) {
