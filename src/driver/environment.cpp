@@ -34,11 +34,11 @@ Environment& environmentState() {
     return e;
 }
 
+// A regular file the process may read, examined without opening it: a FIFO
+// in its place never blocks the run.
 bool readable(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), R_OK) == 0;
 }
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
@@ -59,11 +59,13 @@ void setUpEnvironment() {
     if (!target) target = std::getenv("HRLTGT");
     e.targetDirectory = target ? target : "";
     e.targetHeaderText.clear();
+    e.targetHeaderFound = false;
     for (const char* header : {"TP.h", "quarnel.h"}) {
         if (e.targetDirectory.empty()) break;
         const std::string path = e.targetDirectory + "/lib/" + header;
         if (!readable(path)) continue;
         e.targetHeaderText = quoted(settings().noPath ? std::string(header) : path);
+        e.targetHeaderFound = true;
         break;
     }
     if (e.targetHeaderText.empty()) {
@@ -73,8 +75,10 @@ void setUpEnvironment() {
     e.segmentConfigPath =
         (e.targetDirectory.empty() ? std::string("/usr/vorne") : e.targetDirectory) +
         "/vorne.segment.cnf";
-    if (const char* header = std::getenv("VORNECPPINC"); header && *header)
+    if (const char* header = std::getenv("VORNECPPINC"); header && *header) {
         e.targetHeaderText = quoted(header);
+        e.targetHeaderFound = true;
+    }
 }
 
 const Environment& environment() { return environmentState(); }
