@@ -8,6 +8,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libc6-dev libstdc++-12-dev pkg-config
   zlib1g-dev libsqlite3-dev libgtk-3-dev
+  python3 castxml clang
+  liblua5.4-dev libxml2-dev libexpat1-dev libpng-dev libzstd-dev libglib2.0-dev
+  libtinyxml2-dev libpugixml-dev libjsoncpp-dev libyaml-cpp-dev libfmt-dev libspdlog-dev nlohmann-json3-dev
   libxml2-utils chromium
   clang-14 libclang-rt-14-dev
 )

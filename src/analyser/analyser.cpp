@@ -29,13 +29,20 @@ void startAnalyser() {
     const config::Settings& s = config::settings();
     CPP_prepro_init(true, s.restricted(config::kKr), s.includeDirectories, s.definitions, raise);
     if (s.stdDefineFile.empty()) return;
-    std::string output;
-    CPP_prepro_text("#include \"" + s.stdDefineFile + "\"\n", false, {}, 1, output);
+    analyseDeclarations("#include \"" + s.stdDefineFile + "\"\n", false, {}, 1, raise);
 }
 
 void analyseNativeCode(const std::string& text, const std::string& fileName, int firstLine) {
+    analyseDeclarations(text, true, fileName, firstLine, raise);
+}
+
+void analyseDeclarations(const std::string& text, bool forced, const std::string& fileName, int firstLine,
+                         ReportCallback report) {
+    const BaseTypeSizes before = baseTypeSizes();
     std::string output;
-    CPP_prepro_text(text, true, fileName, firstLine, output);
+    CPP_prepro_text(text, forced, fileName, firstLine, output);
+    baseTypeSizes() = before;
+    CPP_analyse_decl(output, {}, fileName, firstLine, report);
 }
 
 std::string preprocessText(const std::string& text, const std::string& fileName, int firstLine) {

@@ -1,10 +1,23 @@
-// The C/C++ declaration analyser as the other stages see it.
+// The C/C++ declaration analyser as the other stages see it: the
+// preprocessor and the declaration analysis of the texts the script hands
+// over, the run's symbol table with its look-ups, and what the script side
+// asks of an analysed type (its kind, its C++ text, its fields).
 #pragma once
 
+#include "analyser/preprocessor.h"
+#include "values/typekinds.h"
+
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace analyser {
+
+// Analysed records, opaque outside the analyser.
+namespace decl {
+struct Type;
+struct Declaration;
+}  // namespace decl
 
 // Start-up: the preprocessor with the include directories and definitions of
 // the command line, then the standard-definitions file of the settings.
@@ -26,5 +39,77 @@ void endAnalyser();
 using Reporter = void (*)(int severity, std::string_view code, std::string_view parameter,
                           std::string_view fileName, int line);
 Reporter diagnosticsCallback();
+
+// ---- Declarations -------------------------------------------------------------
+
+// Analyses preprocessed text into the run's symbol table: its declarations
+// are entered in the scope named scopeName (the global scope when empty);
+// messages are reported under fileName from firstLine until the first line
+// marker.
+void CPP_analyse_decl(std::string_view text, std::string_view scopeName, std::string_view fileName,
+                      int firstLine, ReportCallback report);
+
+// Preprocesses a text and analyses its declarations. The analysis sees the
+// base type sizes of each point of the text: it starts from the sizes in
+// force before the text and executes its size pragmas in order.
+void analyseDeclarations(const std::string& text, bool forced, const std::string& fileName, int firstLine,
+                         ReportCallback report);
+
+// The declaration a name denotes at global scope, or null.
+const decl::Declaration* lookUpDeclaration(std::string_view name);
+const decl::Type* declaredType(const decl::Declaration* declaration);
+
+// The type a text denotes ("unsigned long", "struct S *"), or null; the
+// analysis of the text reports nothing.
+const decl::Type* typeFromText(std::string_view text);
+
+// ---- What the script side asks of a type -------------------------------------------
+
+// The script kind of an analysed type with its French name, its size in bits
+// (negative when signed, 0 where none applies) and its C type text.
+struct KindMapping {
+    values::TypeKind kind = values::TypeKind::INCONNU;
+    std::string frenchName;
+    int size = 0;
+    std::string cType;
+};
+KindMapping mapAnalysedType(const decl::Type* type);
+
+// The C++ declaration of name with the type; mode 7 writes a pointer to
+// signed char as "char name[200]". An absent type is "int".
+inline constexpr int kImageModeSignedChar = 7;
+struct TypeImageParts {
+    std::string prefix;  // written before the name
+    std::string suffix;  // written after it
+};
+TypeImageParts typeImageParts(const decl::Type* type, int mode = 0);
+std::string typeImage(const decl::Type* type, std::string_view name, int mode = 0);
+
+// Fields: structures count their data members, other types one field.
+int fieldCount(const decl::Type* type);
+// The 1-based index of a field or an enumerator by name; 0 when absent.
+int fieldIndex(const decl::Type* type, std::string_view name);
+// ".member" of the n-th field (1-based); with nested set, the n-th field
+// counted through nested structures, as ".outer.inner". Empty when absent.
+std::string fieldPath(const decl::Type* type, int n, bool nested);
+// Whether the n-th field (1-based) of a structure can be tested: a named
+// data member, not an unnamed bit field or padding.
+bool isTestableField(const decl::Type* type, int n);
+// Whether an array or pointer type ends on a signed char.
+bool endsOnSignedChar(const decl::Type* type);
+
+// ---- Listing ---------------------------------------------------------------------------
+
+// One named entry of the symbol table, as developer tools list them.
+struct EntryListing {
+    std::string what;  // typedef, variable, function, member, enumerator, tag
+    std::string name;  // qualified with "::"
+    std::string type;  // the type-id; an enumerator's value
+    std::string kind;  // the script kind
+    int size = 0;
+    int bitWidth = -1; // bit fields
+};
+// Every named entry in declaration order.
+void listEntries(const std::function<void(const EntryListing&)>& visit);
 
 }  // namespace analyser

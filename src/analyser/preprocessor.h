@@ -48,6 +48,7 @@ struct BaseTypeSizes {
     int intBits = 32;
     int shortBits = 16;
     int charBits = 8;
+    bool charUnsigned = false;  // plain char
 };
 BaseTypeSizes& baseTypeSizes();
 

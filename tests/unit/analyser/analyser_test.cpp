@@ -2,6 +2,7 @@
 // compiler's messages.
 #include "analyser/analyser.h"
 #include "analyser/preprocessor.h"
+#include "analyser/symbols_internal.h"
 #include "config/settings.h"
 #include "diag/diag.h"
 #include "test_support.h"
@@ -25,6 +26,7 @@ protected:
         settings() = config::Settings{};
         ::unsetenv("HRUTGT");
         ::unsetenv("HRLTGT");
+        analyser::decl::resetTable(analyser::decl::globalTable());
     }
     void TearDown() override {
         diag::resetForTesting();
@@ -70,6 +72,42 @@ TEST_F(Facade, MatchLineIsAnInformation) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Morvik-W-ELIFAELSE,   else or elif after else\n"
               "Morvik-I-MATCHLINE,  Matches line  1\n");
+    analyser::endAnalyser();
+}
+
+// The declarations of native code, and of the standard definitions, enter
+// the run's table; later texts see the types of earlier ones.
+TEST_F(Facade, NativeCodeIsAnalysedIntoTheRunsTable) {
+    dir.write("std.def", "#pragma vorne sizeof(long) = 64\ntypedef unsigned long ulong_t;\n");
+    settings().stdDefineFile = "std.def";
+    analyser::startAnalyser();
+    testing::internal::CaptureStderr();
+    analyser::analyseNativeCode("#define COUNT 4\nulong_t counters[COUNT];\n", "s.ptu", 3);
+    analyser::analyseNativeCode("int two names;\n", "s.ptu", 9);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Morvik-W-SYNTAXERR,  [s.ptu:9] Syntax error: int two names\n");
+    const auto* counters = analyser::lookUpDeclaration("counters");
+    ASSERT_NE(counters, nullptr);
+    EXPECT_EQ(analyser::typeImage(analyser::declaredType(counters), "c"), "ulong_t c[4]");
+    const analyser::KindMapping k = analyser::mapAnalysedType(analyser::declaredType(counters));
+    EXPECT_EQ(k.kind, values::TypeKind::POINTEUR);
+    EXPECT_EQ(analyser::lookUpDeclaration("two"), nullptr);
+    analyser::endAnalyser();
+}
+
+TEST_F(Facade, TypesFromText) {
+    analyser::startAnalyser();
+    analyser::analyseNativeCode("struct S { int a; };\n", "s.ptu", 1);
+    testing::internal::CaptureStderr();
+    const auto* ulong = analyser::typeFromText("unsigned long");
+    ASSERT_NE(ulong, nullptr);
+    EXPECT_EQ(analyser::typeImage(ulong, ""), "unsigned long");
+    EXPECT_EQ(analyser::mapAnalysedType(ulong).frenchName, "unsigned");
+    EXPECT_EQ(analyser::typeImage(analyser::typeFromText("const struct S *[3]"), ""), "const struct S *[3]");
+    EXPECT_EQ(analyser::typeFromText("not a type"), nullptr);
+    EXPECT_EQ(analyser::typeFromText("x"), nullptr);
+    EXPECT_EQ(analyser::typeFromText("int x"), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "the analysis of a type text says nothing";
+    EXPECT_EQ(analyser::lookUpDeclaration("__vorne_var"), nullptr);
     analyser::endAnalyser();
 }
 

@@ -83,17 +83,17 @@ TEST_F(Reader, NoStatementAtAll) {
 // The included script is read completely before the line that follows the
 // INCLUDE statement; positions follow the files.
 TEST_F(Reader, IncludedScriptsAreReadInPlace) {
-    EXPECT_EQ(read("#a1\nINCLUDE PTU b.ptu\n#a3\nFOO a4\n",
-                   {{"b.ptu", "#b1\nINCLUDE PTU c.ptu\nFOO b3\n"}, {"c.ptu", "#c1\nFOO c2"}}),
+    EXPECT_EQ(read("#int a1;\nINCLUDE PTU b.ptu\n#int a3;\nFOO a4\n",
+                   {{"b.ptu", "#int b1;\nINCLUDE PTU c.ptu\nFOO b3\n"}, {"c.ptu", "#int c1;\nFOO c2"}}),
               "Morvik-W-STXMETAIN,  [c.ptu:2] Unknown keyword: FOO c2\n"
               "Morvik-W-STXMETAIN,  [b.ptu:3] Unknown keyword: FOO b3\n"
               "Morvik-W-STXMETAIN,  [s.ptu:4] Unknown keyword: FOO a4\n");
-    EXPECT_EQ(generated(), "a1\nb1\nc1\na3\n");
-    EXPECT_EQ(listing(), "#a1\nINCLUDE PTU b.ptu\n#b1\nINCLUDE PTU c.ptu\n#c1\nFOO c2\n"
+    EXPECT_EQ(generated(), "int a1;\nint b1;\nint c1;\nint a3;\n");
+    EXPECT_EQ(listing(), "#int a1;\nINCLUDE PTU b.ptu\n#int b1;\nINCLUDE PTU c.ptu\n#int c1;\nFOO c2\n"
                          "Morvik-W-STXMETAIN,  [c.ptu:2] Unknown keyword: FOO c2\n"
                          "FOO b3\n"
                          "Morvik-W-STXMETAIN,  [b.ptu:3] Unknown keyword: FOO b3\n"
-                         "#a3\nFOO a4\n"
+                         "#int a3;\nFOO a4\n"
                          "Morvik-W-STXMETAIN,  [s.ptu:4] Unknown keyword: FOO a4\n");
     const auto written = records();
     ASSERT_EQ(written.size(), 4u);

@@ -1,0 +1,2 @@
+static int s1;
+static int s2;
