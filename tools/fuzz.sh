@@ -5,11 +5,10 @@
 #
 #   tools/fuzz.sh [seconds per target] [target...]
 #
-# Targets: cmdline script variables expressions prepro report (all by
-# default); 60 seconds
-# each by default. Prints the executions and the time of each target and
-# fails when one crashed, hung, leaked or ran out of memory (its reproducer
-# is left in build-fuzz/fuzz/findings/<target>).
+# Targets: cmdline script variables expressions prepro decl report (all by
+# default); 60 seconds each by default. Prints the executions and the time
+# of each target and fails when one crashed, hung, leaked or ran out of
+# memory (its reproducer is left in build-fuzz/fuzz/findings/<target>).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_root=$PWD
@@ -18,7 +17,7 @@ tools/setup.sh
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(cmdline script variables expressions prepro report)
+((${#targets[@]})) || targets=(cmdline script variables expressions prepro decl report)
 
 build=build-fuzz
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -76,6 +75,15 @@ seed_expressions() {
 seed_prepro() {
   local out=$1
   cp tests/prepro/cases/*.c tests/prepro/corpus/*.c "$out"/
+}
+# The declaration cases and the oracle's fixtures, preprocessed by the
+# system compiler (comments and includes resolved), else as they stand.
+seed_decl() {
+  local out=$1 n=0
+  while IFS= read -r -d '' file; do
+    n=$((n + 1))
+    gcc -E -P -x c "$file" >"$out/decl$n" 2>/dev/null || cp "$file" "$out/decl$n"
+  done < <(find tests/decl/cases tests/decl_oracle/fixtures -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.c' \) -print0)
 }
 # Record files of the tests, each with the results file of a small run.
 seed_report() {

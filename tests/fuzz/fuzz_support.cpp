@@ -3,6 +3,7 @@
 
 #include "analyser/analyser.h"
 #include "analyser/preprocessor.h"
+#include "analyser/symbols_internal.h"
 #include "diag/diag.h"
 #include "diag/diag_internal.h"
 #include "diag/ribbon.h"
@@ -77,6 +78,10 @@ void resetCompiler() {
     output::resetGeneration();
     values::resetEvaluatorForTesting();
     variables::resetForTesting();
+    // The records of earlier inputs stay in the analyser's arena, unreachable
+    // from the fresh table.
+    analyser::baseTypeSizes() = analyser::BaseTypeSizes{};
+    analyser::decl::resetTable(analyser::decl::globalTable());
 }
 
 namespace {
