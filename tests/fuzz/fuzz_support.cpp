@@ -78,10 +78,8 @@ void resetCompiler() {
     output::resetGeneration();
     values::resetEvaluatorForTesting();
     variables::resetForTesting();
-    // The records of earlier inputs stay in the analyser's arena, unreachable
-    // from the fresh table.
     analyser::baseTypeSizes() = analyser::BaseTypeSizes{};
-    analyser::decl::resetTable(analyser::decl::globalTable());
+    analyser::decl::resetAnalysis();
 }
 
 namespace {
