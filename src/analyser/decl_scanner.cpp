@@ -224,8 +224,9 @@ bool nextWordIs(Scanner& s, std::string_view word) {
 // "auto" of C++ is a type the compiler deduces; "auto int" of C stays a
 // storage class.
 int autoWord(ParseContext& ctx, DeclValue& value) {
-    static Declaration* deduced = newDeclaration(diag::internString("auto"),
-                                                  newNamed(diag::internString("auto")), nullptr, kTypedef);
+    Declaration*& deduced = arena().deducedType;
+    if (!deduced)
+        deduced = newDeclaration(diag::internString("auto"), newNamed(diag::internString("auto")), nullptr, kTypedef);
     if (afterType(ctx.scanner.lastCode) || peekChar(ctx.scanner) == '*' ||
         nextWordIs(ctx.scanner, "int") || nextWordIs(ctx.scanner, "char"))
         return AUTO;
