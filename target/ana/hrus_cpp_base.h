@@ -32,6 +32,9 @@ public:
 
 template<class CharT> struct char_traits {
     typedef CharT char_type;
+    typedef int int_type;
+    typedef long long off_type;
+    typedef long long pos_type;
     static void assign(char_type& r, const char_type& a) noexcept;
     static bool eq(const char_type& a, const char_type& b) noexcept;
     static bool lt(const char_type& a, const char_type& b) noexcept;
