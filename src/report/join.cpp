@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <optional>
 #include <set>
 
 namespace report {
@@ -32,11 +33,30 @@ void mismatch(Joiner& j, int line, const std::string& what) {
 
 // Bounds beyond this are not an array the harness could loop over.
 constexpr long long kWidestBound = 1000000000;
+// Records of more elements are reported not checked as a whole.
+constexpr long long kMostElementsListed = 100000;
 
 struct Range {
     std::size_t begin, end;  // of "[low..high]" in the variable text
     long long low, high;
+    bool character;  // bounds written as characters: 'a'..'z'
 };
+
+// A bound as the script writes it: a decimal integer or one character.
+std::optional<long long> boundOf(std::string text, bool& character) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    text.erase(0, text.find_first_not_of(' ') == std::string::npos ? text.size() : text.find_first_not_of(' '));
+    character = text.size() == 3 && text.front() == '\'' && text.back() == '\'';
+    if (character) return static_cast<unsigned char>(text[1]);
+    try {
+        std::size_t used = 0;
+        const long long value = std::stoll(text, &used);
+        if (used != text.size() || std::llabs(value) > kWidestBound) return std::nullopt;
+        return value;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
 
 std::vector<Range> ranges(const std::string& variable) {
     std::vector<Range> found;
@@ -44,19 +64,18 @@ std::vector<Range> ranges(const std::string& variable) {
         const std::size_t close = variable.find(']', open);
         const std::size_t dots = variable.find("..", open);
         if (close == std::string::npos || dots == std::string::npos || dots > close) continue;
-        try {
-            std::size_t used = 0;
-            const std::string low = variable.substr(open + 1, dots - open - 1);
-            const std::string high = variable.substr(dots + 2, close - dots - 2);
-            const long long l = std::stoll(low, &used);
-            if (used != low.size()) continue;
-            const long long h = std::stoll(high, &used);
-            if (used != high.size() || std::llabs(l) > kWidestBound || std::llabs(h) > kWidestBound) continue;
-            found.push_back({open, close + 1, l, h});
-        } catch (...) {
-        }
+        bool lowCharacter = false, highCharacter = false;
+        const auto low = boundOf(variable.substr(open + 1, dots - open - 1), lowCharacter);
+        const auto high = boundOf(variable.substr(dots + 2, close - dots - 2), highCharacter);
+        if (low && high) found.push_back({open, close + 1, *low, *high, lowCharacter && highCharacter});
     }
     return found;
+}
+
+std::string indexText(long long index, bool character) {
+    if (character && index > ' ' && index < 127 && index != '\'' && index != '\\')
+        return std::string("'") + static_cast<char>(index) + "'";
+    return std::to_string(index);
 }
 
 // The element at offset from the first one, the last range the fastest.
@@ -70,7 +89,7 @@ std::string elementName(const std::string& variable, int offset) {
         const long long step = rest % count;
         rest /= count;
         const long long index = range->low <= range->high ? range->low + step : range->low - step;
-        name.replace(range->begin, range->end - range->begin, "[" + std::to_string(index) + "]");
+        name.replace(range->begin, range->end - range->begin, "[" + indexText(index, range->character) + "]");
     }
     return name;
 }
@@ -98,7 +117,7 @@ struct IterationJoiner {
     std::map<int, Event>& initials;  // kept across iterations of the test
     int depth = 0;
     std::map<int, long long> stubCalls;
-    std::set<int>& checked;  // descriptions with at least one check
+    std::set<int> checked = {};  // the numbers of the checks that reached the run-time
     std::map<int, int> listItems = {};
 };
 
@@ -127,7 +146,7 @@ void addCheck(IterationJoiner& it, const Event& e) {
         mismatch(it.j, e.line, "CHECK " + std::to_string(e.number));
         return;
     }
-    it.checked.insert(d->number);
+    it.checked.insert(e.number);
     CheckLine line;
     line.variable = elementName(d->variable, e.number - d->number);
     const auto initial = it.initials.find(e.number);
@@ -240,37 +259,62 @@ std::string deathCause(const Run& run) {
     return "";
 }
 
+// The elements a record describes: the product of the counts of its ranges.
+long long elementCount(const std::string& variable) {
+    long long count = 1;
+    for (const Range& range : ranges(variable)) {
+        count *= std::llabs(range.high - range.low) + 1;
+        if (count > kMostElementsListed) return kMostElementsListed + 1;
+    }
+    return count;
+}
+
+CheckLine notChecked(const IterationJoiner& it, const CheckDescription& d, int number, std::string variable) {
+    CheckLine line;
+    line.variable = std::move(variable);
+    const auto recorded = it.initials.find(number);
+    line.initial = recorded != it.initials.end() ? displayValue(recorded->second.kind, 10, recorded->second.obtained)
+                                                 : d.init;
+    line.expected = d.expected == "VA==" ? "= initial"
+                    : d.expected.rfind("VA=", 0) == 0 ? d.expected.substr(3) : d.expected;
+    line.obtained = "not checked (its expression threw)";
+    line.verdict = Verdict::Failed;
+    return line;
+}
+
 // A check whose expression threw never reached the run-time (its guard
-// swallows the exception): it is reported as not run rather than forgotten.
-void addUnchecked(Joiner& j, const TestRun& run, const std::set<int>& checked, IterationResult& first) {
-    for (const CheckDescription* d : checksOfTest(j.program, run.number)) {
-        if (checked.count(d->number)) continue;
-        CheckLine line;
-        line.variable = d->variable;
-        line.initial = d->init;
-        line.expected = d->expected == "VA==" ? "= initial"
-                        : d->expected.rfind("VA=", 0) == 0 ? d->expected.substr(3) : d->expected;
-        line.obtained = "not checked (its expression threw)";
-        line.verdict = Verdict::Failed;
-        first.checks.push_back(std::move(line));
+// swallows the exception): every element of every record of the test that
+// an iteration did not check is reported as not run rather than forgotten.
+void addUnchecked(const IterationJoiner& it) {
+    const std::set<int>& checked = it.checked;
+    for (const CheckDescription* d : checksOfTest(it.j.program, it.run.number)) {
+        const long long count = elementCount(d->variable);
+        if (count > kMostElementsListed) {
+            const auto reached = checked.lower_bound(d->number);
+            if (reached == checked.end() || *reached - d->number >= count)
+                it.result.checks.push_back(notChecked(it, *d, d->number, d->variable));
+            continue;
+        }
+        for (long long offset = 0; offset < count; ++offset)
+            if (const int number = d->number + static_cast<int>(offset); !checked.count(number))
+                it.result.checks.push_back(notChecked(it, *d, number, elementName(d->variable, static_cast<int>(offset))));
     }
 }
 
 void joinTest(Joiner& j, const TestRun& run, TestResult& result, bool last) {
     std::map<int, Event> initials;
-    std::set<int> checked;
+    const bool died = run.duration < 0 && last && !j.run.closed;
     for (const Iteration& iteration : run.iterations) {
         IterationResult out;
         out.index = iteration.index;
         out.duration = iteration.duration;
-        IterationJoiner it{j, run, out, initials, 0, {}, checked};
+        IterationJoiner it{j, run, out, initials, 0, {}};
         for (const Event& e : iteration.events) joinEvent(it, e);
+        if (!died || &iteration != &run.iterations.back()) addUnchecked(it);
         addNotes(it);
         result.iterations.push_back(std::move(out));
     }
     result.duration = run.duration;
-    const bool died = run.duration < 0 && last && !j.run.closed;
-    if (!died && !result.iterations.empty()) addUnchecked(j, run, checked, result.iterations.front());
     if (died) {
         const std::vector<Event>& events = run.iterations.back().events;
         const bool inCall = !events.empty() && events.back().type == EventType::Call;

@@ -4,6 +4,7 @@
 #include "diag/diag.h"
 #include "report/report_internal.h"
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <sstream>
@@ -76,40 +77,107 @@ std::string trimmed(std::string_view text) {
     return std::string(text.substr(begin, end - begin));
 }
 
-// Where the clauses of a description begin: the first " INIT=", " INIT ",
-// " VA", " RA=" or the blank before a range low<=VA<=high.
-std::size_t clauseStart(const std::string& text, std::size_t from) {
-    std::size_t lastBlank = std::string::npos;
-    for (std::size_t i = from; i < text.size(); ++i) {
-        if (text[i] == ' ') {
-            const std::string_view rest = std::string_view(text).substr(i);
-            if (rest.starts_with(" INIT=") || rest.starts_with(" INIT ") || rest.starts_with(" VA") ||
-                rest.starts_with(" RA="))
-                return i;
-            lastBlank = i;
-        } else if (text[i] == '<' && std::string_view(text).substr(i).starts_with("<=VA<=") &&
-                   lastBlank != std::string::npos) {
-            return lastBlank;
+// ---- "V" records ---------------------------------------------------------------
+// V<n> <variable>[ INIT=<value> | INIT== | INIT IN (<items>) | INIT FROM <a> TO <b>]
+// <expected>[ RA=<value>], the expected part being VA=<value>, VA=<value> +/-
+// <delta>[%], <low><=VA<=<high>, VA== or VA IN (<items>). The texts are the
+// script's, blanks included, so the clauses are found outside quotes and
+// brackets only.
+
+struct DescriptionScan {
+    std::vector<std::size_t> blanks;    // outside quotes and brackets
+    std::size_t range = std::string::npos;  // of "<=VA<="
+};
+
+DescriptionScan scanDescription(const std::string& text) {
+    DescriptionScan scan;
+    int depth = 0;
+    char quote = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote != 0) {
+            if (c == '\\') ++i;
+            else if (c == quote) quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if ((c == ')' || c == ']' || c == '}') && depth > 0) {
+            --depth;
+        } else if (depth == 0 && c == ' ') {
+            scan.blanks.push_back(i);
+        } else if (depth == 0 && scan.range == std::string::npos && text.compare(i, 6, "<=VA<=") == 0) {
+            scan.range = i;
         }
     }
+    return scan;
+}
+
+bool clauseAt(const std::string& text, std::size_t blank) {
+    const std::string_view rest = std::string_view(text).substr(blank);
+    return rest.starts_with(" INIT=") || rest.starts_with(" INIT ") || rest.starts_with(" VA") ||
+           rest.starts_with(" RA=");
+}
+
+bool endsOperand(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == ')' || c == ']' || c == '}' ||
+           c == '"' || c == '\'';
+}
+
+bool startsOperand(const std::string& text, std::size_t at) {
+    const char c = text[at];
+    if (c == '-' || c == '+') return at + 1 < text.size() && text[at + 1] != ' ';
+    return endsOperand(c) || c == '(' || c == '[' || c == '{' || c == '@' || c == '&' || c == '*';
+}
+
+// The blank before the low bound of a range: the first one, after `from`,
+// between two complete operands ("INIT=a + b c<=VA<=d" gives "c").
+std::size_t rangeBlank(const std::string& text, const DescriptionScan& scan, std::size_t from) {
+    std::size_t last = std::string::npos;
+    for (const std::size_t blank : scan.blanks) {
+        if (blank < from || blank >= scan.range) continue;
+        if (blank > 0 && endsOperand(text[blank - 1]) && startsOperand(text, blank + 1)) return blank;
+        last = blank;
+    }
+    return last;
+}
+
+std::size_t clauseAfter(const std::string& text, const DescriptionScan& scan, std::size_t from) {
+    for (const std::size_t blank : scan.blanks)
+        if (blank >= from && clauseAt(text, blank)) return blank;
     return text.size();
+}
+
+// Where the value of " INIT ..." begins its free text: after the list of
+// INIT IN, after the "TO" of INIT FROM.
+std::size_t initialFormEnd(const std::string& text, std::size_t value) {
+    if (text.compare(value, 3, "IN ") == 0) return value + 3;
+    if (text.compare(value, 5, "FROM ") == 0) {
+        const std::size_t to = text.find(" TO ", value);
+        return to == std::string::npos ? value : to + 4;
+    }
+    return value;
 }
 
 CheckDescription describeCheck(int number, const std::string& text) {
     CheckDescription d;
     d.number = number;
-    const std::size_t start = clauseStart(text, 0);
-    d.variable = trimmed(text.substr(0, start));
-    if (start >= text.size()) return d;
-    if (text.compare(start, 5, " INIT") == 0) {
-        const std::size_t from = start + 6;  // after " INIT=" or " INIT "
-        const std::size_t end = clauseStart(text, from);
-        d.hasInit = true;
-        d.init = trimmed(text.substr(from, end - from));
-        d.expected = end < text.size() ? trimmed(text.substr(end)) : std::string();
-    } else {
-        d.expected = trimmed(text.substr(start));
+    const DescriptionScan scan = scanDescription(text);
+    std::size_t clauses = clauseAfter(text, scan, 0);
+    const bool hasInit = clauses < text.size() && text.compare(clauses, 5, " INIT") == 0;
+    const std::size_t value = hasInit ? clauses + 6 : std::string::npos;
+    std::size_t expected = hasInit ? clauseAfter(text, scan, value) : clauses;
+    if (scan.range != std::string::npos) {
+        const std::size_t blank = rangeBlank(text, scan, hasInit ? initialFormEnd(text, value) : 0);
+        if (blank != std::string::npos) expected = std::min(expected, blank);
+        if (!hasInit) clauses = std::min(clauses, expected);
     }
+    d.variable = trimmed(text.substr(0, clauses));
+    if (hasInit && text.compare(clauses, 7, " INIT==") != 0) {
+        d.hasInit = true;
+        d.init = trimmed(text.substr(value, expected - std::min(expected, value)));
+    }
+    if (expected < text.size()) d.expected = trimmed(text.substr(expected));
     return d;
 }
 

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <climits>
 #include <cstring>
 #include <optional>
 
@@ -149,46 +150,167 @@ std::optional<long long> charLiteral(const std::string& text) {
     return static_cast<char>(*c);
 }
 
-// A C integer literal with its sign and suffixes, a character literal or a
-// boolean word.
+// A C integer literal with its suffixes, or one of the script's forms "FFh"
+// and "101b", a character literal or a boolean word.
 std::optional<long long> integerLiteral(std::string text) {
     if (text == "true") return 1;
     if (text == "false") return 0;
     if (auto c = charLiteral(text)) return c;
-    bool negative = false;
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-        negative = text[0] == '-';
-        text = trimmed(text.substr(1));
-    }
     while (!text.empty() && std::strchr("uUlL", text.back())) text.pop_back();
     if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0]))) return std::nullopt;
     int base = 10;
     std::size_t start = 0;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) base = 16, start = 2;
     else if (text.size() > 2 && text[0] == '0' && (text[1] == 'b' || text[1] == 'B')) base = 2, start = 2;
+    else if (text.size() > 1 && (text.back() == 'h' || text.back() == 'H')) base = 16, text.pop_back();
+    else if (text.size() > 1 && (text.back() == 'b' || text.back() == 'B') &&
+             text.find_first_not_of("01", 0) == text.size() - 1)
+        base = 2, text.pop_back();
     else if (text.size() > 1 && text[0] == '0') base = 8, start = 1;
     char* end = nullptr;
     errno = 0;
     const unsigned long long magnitude = std::strtoull(text.c_str() + start, &end, base);
     if (errno != 0 || *end != '\0') return std::nullopt;
-    return negative ? static_cast<long long>(0ULL - magnitude) : static_cast<long long>(magnitude);
+    return static_cast<long long>(magnitude);  // as the harness converts 0xFFFFFFFFFFFFFFFF
 }
 
 std::optional<long double> realLiteral(std::string text) {
-    if (auto integer = integerLiteral(text)) return static_cast<long double>(*integer);
     while (!text.empty() && std::strchr("fFlL", text.back())) text.pop_back();
-    if (text.empty()) return std::nullopt;
+    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '.')) return std::nullopt;
     char* end = nullptr;
     const long double value = std::strtold(text.c_str(), &end);
     if (*end != '\0') return std::nullopt;
     return value;
 }
 
+// ---- Constant expressions of the record file --------------------------------
+
+// An integer, or a real once a real takes part, as the script folds them.
+struct Number {
+    bool real = false;
+    long long integer = 0;
+    long double value = 0;
+    long double asReal() const { return real ? value : static_cast<long double>(integer); }
+};
+
+std::optional<Number> combined(const Number& a, char op, const Number& b) {
+    if (!a.real && !b.real) {
+        long long result = 0;
+        bool overflow = false;
+        if (op == '+') overflow = __builtin_add_overflow(a.integer, b.integer, &result);
+        else if (op == '-') overflow = __builtin_sub_overflow(a.integer, b.integer, &result);
+        else if (op == '*') overflow = __builtin_mul_overflow(a.integer, b.integer, &result);
+        else if (b.integer == 0 || (a.integer == LLONG_MIN && b.integer == -1)) overflow = true;
+        else result = a.integer / b.integer;
+        if (overflow) return std::nullopt;
+        return Number{false, result, 0};
+    }
+    const long double x = a.asReal(), y = b.asReal();
+    if (op == '/' && y == 0) return std::nullopt;
+    const long double result = op == '+' ? x + y : op == '-' ? x - y : op == '*' ? x * y : x / y;
+    return Number{true, 0, result};
+}
+
+// expression = term {("+" | "-") term}; term = factor {("*" | "/") factor};
+// factor = ["+" | "-"] (literal | "(" expression ")"). Anything else, a
+// name above all, leaves the value unknown.
+class ConstantReader {
+public:
+    explicit ConstantReader(std::string_view text) : text_(text) {}
+
+    std::optional<Number> whole() {
+        auto value = expression(0);
+        skipBlanks();
+        if (at_ != text_.size()) return std::nullopt;
+        return value;
+    }
+
+private:
+    static constexpr int kDeepest = 64;
+
+    std::optional<Number> expression(int depth) {
+        auto left = term(depth);
+        for (char op; left && (op = next("+-")) != 0;) {
+            const auto right = term(depth);
+            left = right ? combined(*left, op, *right) : std::nullopt;
+        }
+        return left;
+    }
+
+    std::optional<Number> term(int depth) {
+        auto left = factor(depth);
+        for (char op; left && (op = next("*/")) != 0;) {
+            const auto right = factor(depth);
+            left = right ? combined(*left, op, *right) : std::nullopt;
+        }
+        return left;
+    }
+
+    std::optional<Number> factor(int depth) {
+        if (depth > kDeepest) return std::nullopt;
+        if (const char sign = next("+-")) {
+            const auto operand = factor(depth + 1);
+            if (!operand || sign == '+') return operand;
+            return combined(Number{false, 0, 0}, '-', *operand);
+        }
+        if (next("(")) {
+            const auto inside = expression(depth + 1);
+            return inside && next(")") ? inside : std::nullopt;
+        }
+        return literal();
+    }
+
+    std::optional<Number> literal() {
+        skipBlanks();
+        const std::size_t start = at_;
+        if (at_ < text_.size() && text_[at_] == '\'') return character(start);
+        while (at_ < text_.size() && (std::isalnum(static_cast<unsigned char>(text_[at_])) || text_[at_] == '_' ||
+                                      text_[at_] == '.' || exponentSign()))
+            ++at_;
+        const std::string run(text_.substr(start, at_ - start));
+        if (const auto integer = integerLiteral(run)) return Number{false, *integer, 0};
+        if (const auto real = realLiteral(run)) return Number{true, 0, *real};
+        return std::nullopt;
+    }
+
+    std::optional<Number> character(std::size_t start) {
+        for (++at_; at_ < text_.size() && text_[at_] != '\''; ++at_)
+            if (text_[at_] == '\\') ++at_;
+        if (at_ >= text_.size()) return std::nullopt;
+        const auto code = charLiteral(std::string(text_.substr(start, ++at_ - start)));
+        return code ? std::optional(Number{false, *code, 0}) : std::nullopt;
+    }
+
+    // The sign of "1.5e-3", not an operator.
+    bool exponentSign() const {
+        if (text_[at_] != '-' && text_[at_] != '+') return false;
+        if (at_ < 2 || (text_[at_ - 1] != 'e' && text_[at_ - 1] != 'E')) return false;
+        return std::isdigit(static_cast<unsigned char>(text_[at_ - 2])) || text_[at_ - 2] == '.';
+    }
+
+    void skipBlanks() {
+        while (at_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[at_]))) ++at_;
+    }
+
+    char next(std::string_view accepted) {
+        skipBlanks();
+        if (at_ >= text_.size() || accepted.find(text_[at_]) == std::string_view::npos) return 0;
+        return text_[at_++];
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+std::optional<Number> constantOf(const std::string& text) { return ConstantReader(text).whole(); }
+
 Verdict verdictOf(bool passed) { return passed ? Verdict::Passed : Verdict::Failed; }
 
 Verdict judgeInteger(char kind, const std::string& literal, std::string_view obtained) {
-    const auto expected = integerLiteral(literal);
-    if (!expected) return Verdict::Unjudged;
+    const auto constant = constantOf(literal);
+    if (!constant || (constant->real && !(std::fabs(constant->value) < 9e18L))) return Verdict::Unjudged;
+    const std::optional<long long> expected =
+        constant->real ? static_cast<long long>(constant->value) : constant->integer;
     const std::string text(obtained);
     if (kind == 'U') return verdictOf(static_cast<unsigned long>(*expected) == std::strtoull(text.c_str(), nullptr, 10));
     if (kind == 'C') return verdictOf(static_cast<char>(*expected) == std::atoi(text.c_str()));
@@ -196,8 +318,9 @@ Verdict judgeInteger(char kind, const std::string& literal, std::string_view obt
 }
 
 Verdict judgeReal(char kind, const std::string& literal, std::string_view obtained) {
-    const auto expected = realLiteral(literal);
-    if (!expected) return Verdict::Unjudged;
+    const auto constant = constantOf(literal);
+    if (!constant) return Verdict::Unjudged;
+    const std::optional<long double> expected = constant->asReal();
     const long double value = std::strtold(std::string(obtained).c_str(), nullptr);
     if (kind == 'F') return verdictOf(static_cast<float>(*expected) == static_cast<float>(value));
     if (kind == 'D') return verdictOf(static_cast<double>(*expected) == static_cast<double>(value));

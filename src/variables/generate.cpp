@@ -34,6 +34,7 @@ struct Part {
     std::string base = "0";
     int depth = 0;        // run-time loops around it
     int loopedRanges = 0;  // ranges of run-time loops that `recorded` still shows
+    long long span = 1;   // elements its run-time loops walk: the numbers of its checks
     bool analysedAggregate = false;  // expanded over the analysed fields
 };
 
@@ -164,10 +165,20 @@ void loopLine(const Generation& g, const std::string& line) {
     if (!noEdit()) toCheck(line);
 }
 
+// Every element of a run-time loop is checked under a number of its own, so
+// the elements its loops walk must stay within the structure numbers.
+bool spanFits(const Part& part, const Range& range, const Bounds& b) {
+    if (b.count() <= INT_MAX / part.span) return true;
+    diag::error("BORSUPINC", range.highText);
+    return false;
+}
+
 bool loopAtRunTime(Generation& g, const Part& part, const Range& range, const Bounds& b) {
+    if (!spanFits(part, range, b)) return false;
     Part element = part;
     element.depth = part.depth + 1;
     element.loopedRanges = part.loopedRanges + 1;
+    element.span = part.span * b.count();
     const std::string index = "I" + std::to_string(element.depth);
     const std::string low = indexImage(b.low, b.character), high = indexImage(b.high, b.character);
     useIndex(element.depth);
@@ -340,6 +351,7 @@ bool generateLeaf(Generation& g, const Part& part) {
     s.tableMode = g.tableMode;
     s.initVerbatim = r.initVerbatim;
     s.evVerbatim = r.evVerbatim;
+    s.span = part.span;
     if (!generateScalar(s)) return false;
     ++g.leaves;
     std::string text = descriptionRecord(s, part.recorded, r);

@@ -5,6 +5,8 @@
 #include "output/output.h"
 #include "variables/variables_internal.h"
 
+#include <climits>
+
 namespace variables::detail {
 
 bool generating() { return output::generationActive(); }
@@ -17,6 +19,15 @@ long long testKey() {
 }
 
 int takeNumber() { return output::takeStructureNumber(); }
+
+std::optional<int> takeNumbers(long long count) {
+    int& next = output::generation().structureNumber;
+    if (count < 1 || next > INT_MAX - count) return std::nullopt;
+    const int number = next;
+    next += static_cast<int>(count);
+    return number;
+}
+
 void toInit(std::string_view line) { output::emitToInit(line); }
 void toMainInTest(std::string_view line) { output::emitToMainInTest(line); }
 void toClosing(std::string_view line) { output::emitToClosing(line); }

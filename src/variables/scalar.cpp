@@ -144,7 +144,7 @@ std::optional<Evaluated> evaluateText(std::string_view text, const TypeFields& t
 // The value written for the variable; nothing after TYPESMISM and the like.
 std::optional<std::string> rendered(const Evaluated& e, const TypeFields& type) {
     if (analysing()) return e.image;
-    return values::render(e.value, values::Target{type.kind, type.format, type.size}, dialect());
+    return renderScript(e.value, type);
 }
 
 // INIT, init, VA and va while one scalar is generated; removed in the order
@@ -391,7 +391,12 @@ bool generateScalar(Scalar& s) {
     checkKinds(s, bounds);
     Texts texts;
     if (!renderTexts(s, bounds, texts)) return false;
-    s.number = takeNumber();
+    const auto number = takeNumbers(s.span);
+    if (!number) {
+        diag::error("BORSUPINC", s.variable);
+        return false;
+    }
+    s.number = *number;
     if (s.initGiven) writeInitialisation(s, texts);
     writeCheck(s, texts);
     return true;

@@ -84,8 +84,7 @@ std::optional<std::vector<std::string>> renderedItems(const std::vector<std::str
             if (value) text = value->image;
         } else {
             const values::Value value = evaluateScript(item);
-            if (!value.failed())
-                text = values::render(value, {type.kind, type.format, type.size}, dialect());
+            if (!value.failed()) text = renderScript(value, type);
         }
         if (!text) return std::nullopt;
         out.push_back(*text);

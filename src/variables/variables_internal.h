@@ -27,6 +27,9 @@ bool frenchKeywords();  // the keyword language is one of the French ones
 // The script's expressions in the dialect of the run.
 values::Dialect dialect();
 values::Value evaluateScript(std::string_view text);
+// A value of the script expressions written for the variable; nothing after
+// TYPESMISM and the like.
+std::optional<std::string> renderScript(const values::Value& value, const TypeFields& type);
 
 // ---- Where the generated text goes (output.cpp) --------------------------------
 
@@ -37,6 +40,9 @@ int nestingLevel();
 long long testKey();
 // Returns the structure number and advances it.
 int takeNumber();
+// Returns the structure number and advances it by count, the numbers of the
+// elements of a run-time loop; nothing when they would pass the highest one.
+std::optional<int> takeNumbers(long long count);
 void toMainInTest(std::string_view line);  // before the body of the test
 void toClosing(std::string_view line);     // after the checks of the test
 // The loop counter of the test's LOOP, 0 when it has none.
@@ -234,6 +240,7 @@ struct Scalar {
     TypeFields type;
     std::string base = "0";  // the check base B
     int number = 0;          // the structure number N
+    long long span = 1;      // checks under N, N+1, ...: the elements of its run-time loops
     bool tableMode = false;  // no recording of initial values
     bool initVerbatim = false, evVerbatim = false;
 };

@@ -268,9 +268,11 @@ public:
        be opened is said on the standard error; the checks are still judged
        and the exit status tells. */
     void OPF_CPP(const char *path) {
-        if (file_ != nullptr) return;
+        if (started_) return;
+        started_ = true;
         start_ = Clock::now();
         lastFlush_ = start_;
+        installHandlers();
         file_ = std::fopen(path, "w");
         if (file_ == nullptr) {
             std::fprintf(stderr, "vorne_run: cannot write the results file %s\n", path);
@@ -282,7 +284,6 @@ public:
         line_ = vorne_runtime::rio::kHeader;
         line_ += vorne_runtime::startDate();
         write(true);
-        installHandlers();
     }
 
     /* Ends the open test, writes the last line, closes the file and prints
@@ -586,12 +587,13 @@ public:
         return unwritable_ ? 2 : 0;
     }
 
-    /* A value-list loop counter advanced: the next event of the test starts
-       a new iteration. */
+    /* A value-list or test loop counter advanced: the test's declaration
+       again, or else its next event, starts a new iteration. Setting a
+       counter to its first value is no event: the loops of a test are
+       nested, and an inner loop starts again as the outer one moves on. */
     void loopAdvanced() {
         if (inTest_) iterationPending_ = true;
     }
-    void loopAssigned() { event(); }
 
     /* A fatal signal: the pending lines and the signal reach the file
        without allocating (the unit may have crashed inside the allocator);
@@ -605,15 +607,20 @@ public:
         std::fputs(line, file_);
     }
 
-    /* The unit ended the process through exit before the end of the run. */
+    /* The unit ended the process through exit before the end of the run:
+       whatever status it gave, even 0, the run did not pass. */
     void diedOnExit() {
-        if (file_ == nullptr || closed_) return;
-        line_ = vorne_runtime::rio::kDied;
-        line_ += "exit";
-        write(true);
-        std::fclose(file_);
-        file_ = nullptr;
+        if (closed_) return;
         closed_ = true;
+        if (file_ != nullptr) {
+            line_ = vorne_runtime::rio::kDied;
+            line_ += "exit";
+            write(true);
+            std::fclose(file_);
+            file_ = nullptr;
+        }
+        std::fflush(nullptr);
+        std::_Exit(1);
     }
 
 private:
@@ -821,6 +828,7 @@ private:
 
     std::FILE *file_ = nullptr;
     std::string path_;
+    bool started_ = false;
     bool closed_ = false;
     bool unwritable_ = false;
     std::string line_;
@@ -862,12 +870,14 @@ inline void onExit() { vorne_run.diedOnExit(); }
 }  // namespace vorne_runtime
 
 /* The counter of a value-list or test loop (J1, J2, ...): an int that tells
-   the run-time when its loop moves on, so results are kept per iteration. */
+   the run-time when its loop moves on, so results are kept per iteration.
+   It compares with any integer by value, signed or not: a test LOOP may
+   count to an unsigned variable or a sizeof, and the harness is built with
+   -Wall -Werror. */
 class VorneLoopCounter {
 public:
     VorneLoopCounter &operator=(int value) {
         value_ = value;
-        vorne_run.loopAssigned();
         return *this;
     }
     operator int() const { return value_; }
@@ -882,7 +892,45 @@ public:
         return previous;
     }
 
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator<(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) < 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator<=(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) <= 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator>(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) > 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator>=(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) >= 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator==(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) == 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator!=(const VorneLoopCounter &c, Bound b) { return order(c.value_, b) != 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator<(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) > 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator<=(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) >= 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator>(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) < 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator>=(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) <= 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator==(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) == 0; }
+    template <typename Bound, typename = std::enable_if_t<std::is_integral_v<Bound>>>
+    friend bool operator!=(Bound b, const VorneLoopCounter &c) { return order(c.value_, b) != 0; }
+
 private:
+    /* -1, 0 or 1 as value is below, equal to or above bound. */
+    template <typename Bound>
+    static int order(int value, Bound bound) {
+        if constexpr (std::is_signed_v<Bound>) {
+            const long long b = bound;
+            return value < b ? -1 : value > b ? 1 : 0;
+        } else {
+            if (value < 0) return -1;
+            const unsigned long long v = static_cast<unsigned long long>(value), b = bound;
+            return v < b ? -1 : v > b ? 1 : 0;
+        }
+    }
+
     int value_ = 0;
 };
 

@@ -1,13 +1,20 @@
 // Harness runs with known verdicts. Each case directory holds:
-//   input/     the harness (G.cc, G.icc), its record file (G.tdc) and the unit
-//              under test, copied into a working directory with "@WORK@"
-//              replaced by its path; a case may hold a script a.ptu instead of
-//              G.cc, which the compiler then turns into the harness
-//   expected/  harness_status, report (standard output of vorne-report),
-//              status (its exit status), optional stderr and junit.xml
+//   input/     the unit under test and a script a.ptu, which the compiler
+//              turns into the harness (G.cc, G.icc) and its record file
+//              (G.tdc); or, where the compiler cannot write them yet, the
+//              harness and its records written by hand. Everything is copied
+//              into a working directory with "@WORK@" replaced by its path.
+//   cmd        optional: the compiler's arguments, one per line (default
+//              "a.ptu" and "G.cc")
+//   expected/  harness_status, harness_out (what the harness prints), report
+//              (standard output of vorne-report), status (its exit status),
+//              optional stderr and junit.xml
 // The harness is built with g++ -Wall -Wextra -Werror against the bundled
 // target package and run; vorne-report joins its results with the records;
 // the JUnit file is validated against the schema shipped beside this file.
+// Besides the expected files, the names of the unit's variables carry the
+// truth: a check of a variable (or field) named ok_... passes, ko_... fails
+// and nj_... is left not judged, whatever the expected files say.
 // VORNE_UPDATE_GOLDEN=1 writes the expected files of the cases run.
 #include <gtest/gtest.h>
 
@@ -115,6 +122,21 @@ fs::path prepare(const fs::path& caseDir, const fs::path& scratch) {
     return work;
 }
 
+// The case's script compiled into the harness, with the case's arguments.
+void compileScript(const fs::path& caseDir, const fs::path& work, const fs::path& scratch) {
+    std::vector<std::string> argv = {kCompiler.string(), "a.ptu", "G.cc"};
+    if (fs::exists(caseDir / "cmd")) {
+        std::string text = readFile(caseDir / "cmd");
+        replaceAll(text, "@WORK@", work.string());
+        std::istringstream lines(text);
+        argv.resize(1);
+        for (std::string line; std::getline(lines, line);)
+            if (!line.empty()) argv.push_back(line);
+    }
+    const Outcome compiled = run(argv, work, scratch);
+    ASSERT_LT(compiled.status, 5) << compiled.err;
+}
+
 class HarnessRun : public testing::Test {
 public:
     explicit HarnessRun(fs::path caseDir) : caseDir_(std::move(caseDir)) {}
@@ -122,7 +144,7 @@ public:
     void TestBody() override {
         const fs::path scratch = makeScratch();
         const fs::path work = prepare(caseDir_, scratch);
-        if (!fs::exists(work / "G.cc")) compileScript(work, scratch);
+        if (!fs::exists(work / "G.cc")) compileScript(caseDir_, work, scratch);
         buildHarness(work, scratch);
         if (HasFatalFailure()) return;
         const Outcome harness = run({(scratch / "harness").string()}, work, scratch);
@@ -130,15 +152,11 @@ public:
                                    work, scratch);
         compare(harness, report, work);
         validateJunit(work, scratch);
+        checkVerdictsOfNames(work);
         fs::remove_all(scratch);
     }
 
 private:
-    void compileScript(const fs::path& work, const fs::path& scratch) {
-        const Outcome compiled = run({kCompiler.string(), "a.ptu", "G.cc"}, work, scratch);
-        ASSERT_LT(compiled.status, 5) << compiled.err;
-    }
-
     void buildHarness(const fs::path& work, const fs::path& scratch) {
         const Outcome built = run({"/usr/bin/g++", "-std=c++17", "-Wall", "-Wextra", "-Werror",
                                    "-I" + (scratch / "target" / "lib").string(), "-I" + work.string(), "G.cc", "-o",
@@ -152,6 +170,7 @@ private:
         const std::string junit = fs::exists(work / "G.xml") ? normalised(readFile(work / "G.xml"), work) : "";
         if (std::getenv("VORNE_UPDATE_GOLDEN")) {
             writeFile(expected / "harness_status", std::to_string(harness.status) + "\n");
+            writeFile(expected / "harness_out", normalised(harness.out, work));
             writeFile(expected / "status", std::to_string(report.status) + "\n");
             writeFile(expected / "report", normalised(report.out, work));
             if (!report.err.empty()) writeFile(expected / "stderr", normalised(report.err, work));
@@ -160,6 +179,9 @@ private:
         }
         EXPECT_EQ(std::to_string(harness.status) + "\n", readFile(expected / "harness_status"))
             << "harness status\n" << harness.out << harness.err;
+        if (fs::exists(expected / "harness_out")) {
+            EXPECT_EQ(normalised(harness.out, work), readFile(expected / "harness_out")) << "harness output";
+        }
         EXPECT_EQ(std::to_string(report.status) + "\n", readFile(expected / "status")) << "report status";
         EXPECT_EQ(normalised(report.out, work), readFile(expected / "report")) << "report";
         const std::string err = fs::exists(expected / "stderr") ? readFile(expected / "stderr") : "";
@@ -175,6 +197,35 @@ private:
         EXPECT_EQ(valid.status, 0) << "the JUnit file does not follow the schema:\n" << valid.err;
     }
 
+    // The checks listed in the JUnit file ("name: initial ..., expected ...,
+    // obtained ... (verdict)") against the verdict their names promise.
+    void checkVerdictsOfNames(const fs::path& work) {
+        if (!fs::exists(work / "G.xml")) return;
+        const std::regex check(R"(^(.*?): initial .* \((passed|failed|not judged)\)$)");
+        const std::map<std::string, std::string> promised = {
+            {"ok_", "passed"}, {"ko_", "failed"}, {"nj_", "not judged"}};
+        std::istringstream lines(readFile(work / "G.xml"));
+        for (std::string line; std::getline(lines, line);) {
+            if (const auto at = line.find("<system-out>"); at != std::string::npos) line.erase(0, at + 12);
+            std::smatch found;
+            if (!std::regex_match(line, found, check)) continue;
+            const std::string prefix = namePrefix(found[1].str());
+            if (promised.count(prefix)) {
+                EXPECT_EQ(found[2].str(), promised.at(prefix)) << line;
+            }
+        }
+    }
+
+    // The prefix of the last name of a variable path that has one.
+    static std::string namePrefix(const std::string& variable) {
+        const std::regex prefixed(R"((^|[.>( ])(ok_|ko_|nj_))");
+        std::string last;
+        for (auto it = std::sregex_iterator(variable.begin(), variable.end(), prefixed); it != std::sregex_iterator();
+             ++it)
+            last = (*it)[2].str();
+        return last;
+    }
+
     fs::path caseDir_;
 };
 
@@ -184,6 +235,7 @@ TEST(HtmlPage, RendersTheFailedCheck) {
     if (!fs::exists(chromium)) GTEST_SKIP() << "chromium is not installed: the HTML page is not rendered";
     const fs::path scratch = makeScratch();
     const fs::path work = prepare(kCasesRoot / "kinds", scratch);
+    compileScript(kCasesRoot / "kinds", work, scratch);
     ASSERT_EQ(run({"/usr/bin/g++", "-std=c++17", "-I" + (scratch / "target" / "lib").string(), "G.cc", "-o", "harness"},
                   work, scratch).status, 0);
     run({(work / "harness").string()}, work, scratch);
@@ -197,7 +249,7 @@ TEST(HtmlPage, RendersTheFailedCheck) {
     dump.push_back("file://" + (work / "G.html").string());
     const Outcome dom = run(dump, work, scratch);
     ASSERT_EQ(dom.status, 0) << dom.err;
-    const std::regex failedRow("<tr class=\"failed\"><td[^>]*>total</td><td>0</td><td>10</td><td>7</td>");
+    const std::regex failedRow("<tr class=\"failed\"><td[^>]*>ko_count</td><td>0</td><td>10</td><td>7</td>");
     EXPECT_TRUE(std::regex_search(dom.out, failedRow)) << dom.out;
     std::vector<std::string> shot = browser;
     shot.push_back("--screenshot=" + (work / "G.png").string());

@@ -144,7 +144,7 @@ TEST(Literals, JudgeEveryKind) {
         {'I', "017", "15", Verdict::Passed},       {'I', "0b101", "5", Verdict::Passed},
         {'I', "10UL", "10", Verdict::Passed},      {'I', "true", "1", Verdict::Passed},
         {'I', "'A'", "65", Verdict::Passed},       {'I', "4", "5", Verdict::Failed},
-        {'I', "seed()", "4", Verdict::Unjudged},   {'I', "1 + 2", "3", Verdict::Unjudged},
+        {'I', "seed()", "4", Verdict::Unjudged},   {'I', "LIMIT - 1", "3", Verdict::Unjudged},
         {'U', "0xFFFFFFFF", "4294967295", Verdict::Passed},
         {'C', "'\\n'", "10", Verdict::Passed},     {'C', "'\\x41'", "65", Verdict::Passed},
         {'C', "'\\101'", "65", Verdict::Passed},   {'C', "'ab'", "97", Verdict::Unjudged},
@@ -160,6 +160,70 @@ TEST(Literals, JudgeEveryKind) {
     for (const Row& row : rows)
         EXPECT_EQ(report::judgeAgainstLiteral(row.kind, row.literal, row.obtained), row.verdict)
             << row.kind << " " << row.literal << " " << row.obtained;
+}
+
+// Constant expressions of the script are folded as the script folds them:
+// integers until a real takes part; a name or a division by zero leaves
+// the check not judged rather than judged wrongly.
+TEST(Literals, ConstantExpressionsAreFolded) {
+    const std::string deep = std::string(100, '(') + "1" + std::string(100, ')');
+    struct Row {
+        char kind;
+        std::string literal;
+        const char* obtained;
+        Verdict verdict;
+    } rows[] = {
+        {'I', "1 + 2", "3", Verdict::Passed},        {'I', "-(2 * 3)", "-6", Verdict::Passed},
+        {'I', "7 / 2", "3", Verdict::Passed},        {'I', "2 + 3 * 4", "14", Verdict::Passed},
+        {'I', "(2 + 3) * 4", "20", Verdict::Passed}, {'I', "0FFh - 101b", "250", Verdict::Passed},
+        {'I', "--4", "4", Verdict::Passed},          {'C', "'a' + 1", "98", Verdict::Passed},
+        {'D', "1.5 * 2", "3", Verdict::Passed},      {'D', "7 / 2", "3", Verdict::Passed},
+        {'D', "7.0 / 2", "3.5", Verdict::Passed},    {'D', "1.5e-3 + 1", "1.0015", Verdict::Passed},
+        {'L', "0.1", "0.100000000000000000001", Verdict::Passed},
+        {'I', "1 / 0", "0", Verdict::Unjudged},      {'I', "9223372036854775807 + 1", "0", Verdict::Unjudged},
+        {'I', "(1 + 2", "3", Verdict::Unjudged},     {'I', "1 2", "1", Verdict::Unjudged},
+        {'I', "1e30", "0", Verdict::Unjudged},       {'D', "2 * x", "4", Verdict::Unjudged},
+        {'I', deep, "1", Verdict::Unjudged},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(report::judgeAgainstLiteral(row.kind, row.literal, row.obtained), row.verdict)
+            << row.kind << " " << row.literal << " " << row.obtained;
+}
+
+// The clauses of a "V" record are found outside quotes and brackets, and a
+// range's low bound is told from the initial value before it, blanks and all.
+TEST_F(Report, DescriptionsAreSplitIntoTheirClauses) {
+    const std::string tdc = "E11 0 /w/a.ptu\nO1 S\nT2 T\n"
+                            "V3 x INIT=2 + 3 limit() - 1<=VA<=limit() + 1\n"
+                            "V4 s INIT=\"a VA=b\" VA=\"x<=VA<=y\"\n"
+                            "V5 y 0<=VA<=5\n"
+                            "V6 z INIT== VA=1\n"
+                            "V7 t[1..3] INIT IN (1,2,3) -1<=VA<=1\n"
+                            "V8 r INIT FROM 0 TO 10 - 1 -5<=VA<=5\n"
+                            "V9 p INIT=(1, 2) VA=INIT RA=3\n";
+    dir_.write("G.tdc", tdc);
+    report::Program program;
+    ASSERT_TRUE(report::readTdc((dir_.path() / "G.tdc").string(), program));
+    struct Row {
+        int number;
+        const char *variable, *init, *expected;
+        bool hasInit;
+    } rows[] = {
+        {3, "x", "2 + 3", "limit() - 1<=VA<=limit() + 1", true},
+        {4, "s", "\"a VA=b\"", "VA=\"x<=VA<=y\"", true},
+        {5, "y", "", "0<=VA<=5", false},
+        {6, "z", "", "VA=1", false},
+        {7, "t[1..3]", "IN (1,2,3)", "-1<=VA<=1", true},
+        {8, "r", "FROM 0 TO 10 - 1", "-5<=VA<=5", true},
+        {9, "p", "(1, 2)", "VA=INIT RA=3", true},
+    };
+    for (const Row& row : rows) {
+        const report::CheckDescription& d = program.checks.at(row.number);
+        EXPECT_EQ(d.variable, row.variable) << row.number;
+        EXPECT_EQ(d.init, row.init) << row.number;
+        EXPECT_EQ(d.hasInit, row.hasInit) << row.number;
+        EXPECT_EQ(d.expected, row.expected) << row.number;
+    }
 }
 
 TEST(Values, ShownByKindAndRadix) {

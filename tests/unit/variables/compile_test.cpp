@@ -23,7 +23,8 @@ protected:
                                   " " + dir + "/G.cc " + dir + "/defs.cpp -o " + dir + "/harness > " + dir +
                                   "/g++.log 2>&1";
         if (std::system(build.c_str()) != 0) return "g++ failed:\n" + testsupport::readFile(work_ / "g++.log");
-        if (std::system((dir + "/harness > " + dir + "/run.log 2>&1").c_str()) != 0)
+        // Run in its directory: the results file is written where the harness runs.
+        if (std::system(("cd " + dir + " && ./harness > run.log 2>&1").c_str()) != 0)
             return "the harness failed:\n" + testsupport::readFile(work_ / "run.log");
         return {};
     }
@@ -32,7 +33,7 @@ protected:
 constexpr const char* kUnit = R"(// The unit under test: one variable of each kind.
 struct Point { long x; double y; };
 struct Shape { char name[4]; Point corner; Point marks[2]; unsigned count; };
-extern long i, big, ranged, delta, percent, same, untouched, table[3], grid[2][3];
+extern long i, big, ranged, delta, percent, same, untouched, table[3], column[3], grid[2][3];
 extern unsigned u;
 extern int e, flag;
 extern char c;
@@ -48,7 +49,7 @@ void update();
 )";
 
 constexpr const char* kDefinitions = R"(
-long i, big, ranged, delta, percent, same = 9, untouched = 5, table[3], grid[2][3];
+long i, big, ranged, delta, percent, same = 9, untouched = 5, table[3], column[3], grid[2][3];
 unsigned u;
 int e, flag;
 char c;
@@ -113,7 +114,7 @@ VAR grid[0..1][0..2], int, INIT = I1 + I2, EV = INIT
 VAR pt, point, INIT = (1, 0.5), EV = (y => 0.5, OTHERS => 1)
 VAR pts[0..1], point, INIT = (x => 2, y => 2.5), EV = INIT
 VAR sh, shape, INIT = (['a','b','c','d'], (1, 1.5), [(2, 2.5), (3, 3.5)], 4), EV = INIT
-ARRAY table[2..0], int, INIT = 6, EV = 6
+ARRAY column[2..0], int, INIT = 6, EV = 6
 #update();
 END ELEMENT
 END TEST

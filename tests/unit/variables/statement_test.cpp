@@ -96,6 +96,53 @@ TEST_F(Statements, AnUnclosedStructureDefinitionIsClosedByTheNextStatement) {
     EXPECT_TRUE(contains(out.generated, "p.a = 1;"));
 }
 
+// Every element of a run-time loop is checked under a number of its own, the
+// number of the element's record plus its flat index, so the next record
+// takes the number after the last element: results never meet another
+// record's number.
+TEST_F(Statements, RunTimeLoopsTakeANumberPerElement) {
+    const Outputs out = compile(inElement("VAR t[1..3], int, INIT = 0, EV = 0\n"
+                                          "VAR m[0..1][2..0], int, INIT = 0, EV = 0\n"
+                                          "VAR pts[0..2], point, INIT = (0, 0), EV = (0, 0)\n"
+                                          "ARRAY v[0..1], int, INIT = 0, EV = 0\n"
+                                          "VAR x, int, INIT = 0, EV = 0\n",
+                                          "DEFINE STRUCTURE point\nFIELD a = int\nFIELD b = int\nEND DEFINE\n"));
+    for (const char* record : {"\nV5 t[1..3] ", "\nV8 m[0..1][2..0] ", "\nV15 pts[0..2].a ", "\nV18 pts[0..2].b ",
+                               "\nV23 v[0..1] ", "\nV26 x "})
+        EXPECT_TRUE(contains(out.records, record)) << record << "\n" << out.records;
+    for (const char* call : {"((((0)*2)+I1-(0))*3)-I2+(2)+8,", "vorne_run.OPEN_BRA_CPP(14);", "((0)*3)+I1-(0)+18,",
+                             "vorne_run.CLOSE_BRA_CPP(21);", "vorne_run.SET_MODE_TAB_CPP(22);",
+                             "vorne_run.UNSET_MODE_TAB_CPP(25);", "(long)(x),0+26,"})
+        EXPECT_TRUE(contains(out.generated, call)) << call << "\n" << out.generated;
+}
+
+// The numbers of the elements stay within the int the harness computes them
+// in: a loop nest or a run of loops that would pass it ends with BORSUPINC.
+TEST_F(Statements, ElementsBeyondTheLastStructureNumberAreRefused) {
+    const Outputs out = compile(inElement("VAR m[0..99999][0..99999], int, INIT = 0, EV = 0\n"
+                                          "VAR a[1..1500000000], int, INIT = 0, EV = 0\n"
+                                          "VAR b[1..1500000000], int, INIT = 0, EV = 0\n"
+                                          "VAR x, int, INIT = 0, EV = 0\n"));
+    EXPECT_TRUE(contains(out.messages, "BORSUPINC,  [t.ptu:7] Bad upper boundary 99999")) << out.messages;
+    EXPECT_TRUE(contains(out.messages, "BORSUPINC,  [t.ptu:9] Bad upper boundary b[I1]")) << out.messages;
+    EXPECT_EQ(count(out.messages, "BORSUPINC"), 2) << out.messages;
+    EXPECT_TRUE(contains(out.records, "\nV5 a[1..1500000000] ")) << out.records;
+    EXPECT_TRUE(contains(out.records, "\nV1500000005 x ")) << out.records;
+}
+
+// A number written for a long double is a long double literal, so that the
+// unit's 0.1L is what the check expects.
+TEST_F(Statements, LongDoubleValuesAreLongDoubleLiterals) {
+    const Outputs out = compile(inElement("VAR ld, longdouble, INIT = 0.1, EV = 1, DELTA = 10%\n"
+                                          "VAR l, longdouble, INIT IN {0.5, 2}, EV = INIT\n"
+                                          "VAR d, double, INIT = 0.1, EV = 0.1\n"));
+    EXPECT_TRUE(contains(out.generated, "ld = 0.1L;")) << out.generated;
+    EXPECT_TRUE(contains(out.generated, "(long double)(ld),0+5,(long double)(0.9L),(\nlong double)(0.11E1L));"))
+        << out.generated;
+    EXPECT_TRUE(contains(out.generated, "(J1 == 1 ? 0.5L :0.2E1L)")) << out.generated;
+    EXPECT_TRUE(contains(out.generated, "d = 0.1;")) << out.generated;
+}
+
 TEST_F(Statements, LongDescriptionRecordsContinueOnFollowingLines) {
     const std::string name(150, 'v');
     const Outputs out = compile(inElement("VAR " + name + ", int, INIT = 1, EV = 1\n"));

@@ -1,8 +1,8 @@
 // The unit under test of the case: a reading through a pointer that the
 // second test leaves null, which crashes the harness.
-int value = 1;
-int *source = &value;
-int result;
+long ok_value = 1;
+long *source = &ok_value;
+long ok_result;
 
-inline void read() { result = *source; }
+inline void read() { ok_result = *source; }
 inline void lose() { source = 0; }

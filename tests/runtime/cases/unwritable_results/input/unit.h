@@ -1,8 +1,6 @@
-// The unit under test of the case: every check passes, but the results
-// file cannot be written.
-int value = 1;
-int *source = &value;
-int result;
+// The unit under test of the case: every check passes, but the results file
+// cannot be written where the compiler was told to put it.
+long ok_value = 1;
+long ok_result;
 
-inline void read() { result = *source; }
-inline void lose() {}
+inline void read() { ok_result = ok_value; }
