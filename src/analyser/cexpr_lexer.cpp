@@ -163,7 +163,8 @@ int nextToken(ParseContext& ctx, int& value, Span& span) {
     while (ctx.position < text.size() && std::isspace(static_cast<unsigned char>(text[ctx.position]))) ++ctx.position;
     value = -1;
     span.begin = span.end = ctx.position;
-    if (ctx.position >= text.size()) return CEXPREOF;
+    ctx.atEnd = ctx.position >= text.size();
+    if (ctx.atEnd) return CEXPREOF;
     const int token = scan(ctx, value, span);
     ctx.position = std::max(span.end, span.begin + 1);
     return token;

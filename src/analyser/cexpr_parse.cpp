@@ -56,7 +56,7 @@ int addNode(ParseContext& ctx, Node node, const Span& span) {
 void syntaxError(ParseContext& ctx, const char*) {
     ctx.syntaxError = true;
     if (ctx.inRange || ctx.rangeJustClosed) ctx.badRange = true;
-    else if (ctx.position >= ctx.tree.text.size() && ctx.openBrackets == 0) ctx.endOfText = true;
+    else if (ctx.atEnd) ctx.endOfText = true;
 }
 
 int commaExpression(ParseContext& ctx, int left, int right, const Span& span) {

@@ -22,6 +22,7 @@ struct ParseContext {
     int openBrackets = 0;      // "[" ... "]" open
     bool inRange = false;      // ".." seen inside the open brackets
     bool rangeJustClosed = false;  // the last token closed a range
+    bool atEnd = false;            // the last token was the end of the text
     // What refuses the expression once it is read, in the order it is reported.
     bool assignment = false, comma = false, postIncrement = false, postDecrement = false;
     bool tooDeep = false;

@@ -59,6 +59,7 @@ public:
     bool run() {
         if (text_.empty()) return true;
         if (!isAggregateList(text_)) return spreadWhole();
+        if (diag::trim(detail::inner(text_)).empty()) return true;
         for (const std::string& item : detail::splitOutside(detail::inner(text_), ','))
             if (!take(item)) return false;
         if (others_)
@@ -80,6 +81,7 @@ private:
     }
 
     bool take(const std::string& item) {
+        if (item.empty()) return ++position_, true;  // an omitted value
         const std::size_t arrow = findArrow(item);
         if (arrow == std::string::npos) return give(++position_, item);
         const std::string name = diag::trim(std::string_view(item).substr(0, arrow));
@@ -111,7 +113,8 @@ private:
             diag::error("NBVALINCO", text_);
             return false;
         }
-        if (!analyser::isTestableField(record_, n)) {
+        const bool anonymous = fieldName(record_, n).empty() && analyser::isRecordType(analyser::fieldType(record_, n));
+        if (!anonymous && !analyser::isTestableField(record_, n)) {
             diag::warning("CHANOTEST", fieldName(record_, n).empty() ? std::to_string(n) : fieldName(record_, n));
             return true;
         }
@@ -147,14 +150,20 @@ bool expand(Expansion& e, const Type* record, const std::string& path, const Tex
 std::vector<int> unionFields(const Type* record, const Split& init, const Split& ev, const std::string& path) {
     const int count = analyser::fieldCount(record);
     for (int n = 1; n <= count; ++n)
-        if (!init.value(n).empty() || !ev.value(n).empty()) return {n};
+        if (!init.value(n).empty()) return {n};
+    for (int n = 1; n <= count; ++n)
+        if (!ev.value(n).empty() && !pseudoMacro(ev.value(n))) return {n};
     diag::warning("CHAMUNION", path);
     return count > 0 ? std::vector<int>{1} : std::vector<int>{};
 }
 
 bool expandField(Expansion& e, const Type* record, int n, const std::string& path, const Texts& texts, int depth) {
-    if (!analyser::isTestableField(record, n)) return true;
     const Type* type = analyser::fieldType(record, n);
+    // An anonymous structure or union: its members are named through the
+    // enclosing variable.
+    const bool anonymous = analyser::fieldPath(record, n, false).empty() && analyser::isRecordType(type);
+    if (anonymous) return expand(e, type, path, texts, depth + 1);
+    if (!analyser::isTestableField(record, n)) return true;
     const std::string fieldPath = path + analyser::fieldPath(record, n, false);
     Variable v = variableOfField(type);
     const std::string ranged = withRanges(fieldPath, v.dimensions);
