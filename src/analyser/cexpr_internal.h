@@ -40,6 +40,7 @@ struct Node {
     std::vector<int> items;
     decl::Constant constant;
     std::string stringValue;  // a string constant's characters, adjacent literals joined
+    const decl::Declaration* declaration = nullptr;  // an identifier's, as the scanner found it
     std::size_t begin = 0, end = 0;  // the source text it spans
     int depth = 1;
 };

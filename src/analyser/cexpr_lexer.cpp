@@ -49,11 +49,12 @@ bool oneOf(const std::array<std::string_view, N>& words, std::string_view word) 
     return false;
 }
 
-bool typedefName(std::string_view word) {
+const decl::Declaration* declarationOf(std::string_view word) {
     const decl::SymbolTable& table = decl::globalTable();
-    const decl::Declaration* d = decl::lookupName(table, diag::internString(word), table.global);
-    return d && (d->storage & decl::kTypedef) != 0;
+    return decl::lookupName(table, diag::internString(word), table.global);
 }
+
+bool typedefName(const decl::Declaration* d) { return d && (d->storage & decl::kTypedef) != 0; }
 
 int leafNode(ParseContext& ctx, NodeKind kind, std::string op, const Span& span) {
     Node node;
@@ -72,7 +73,10 @@ int identifier(ParseContext& ctx, int& value, Span& span) {
     const bool tag = ctx.afterTagWord;
     ctx.afterTagWord = oneOf(kTagWords, word);
     value = leafNode(ctx, NodeKind::Identifier, word, span);
-    if (tag || ctx.afterTagWord || oneOf(kBaseWords, word) || typedefName(word)) return TYPE_WORD;
+    if (tag || ctx.afterTagWord || oneOf(kBaseWords, word)) return TYPE_WORD;
+    const decl::Declaration* d = declarationOf(word);
+    if (typedefName(d)) return TYPE_WORD;
+    ctx.tree.nodes[static_cast<std::size_t>(value)].declaration = d;
     return IDENTIFIER;
 }
 

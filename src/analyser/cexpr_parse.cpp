@@ -5,6 +5,7 @@
 #include "diag/diag.h"
 
 #include <algorithm>
+#include <cctype>
 
 int cexprparse(analyser::expr::ParseContext& ctx);
 
@@ -38,6 +39,22 @@ bool reportSyntax(const ParseContext& ctx) {
     else if (ctx.syntaxError || ctx.tooDeep) diag::warning("SYNTAXERR", ctx.tree.text);
     else return false;
     return true;
+}
+
+// Most values and variables are one name or one constant: their tree is
+// made without running the parser. A name the scanner takes for a type word
+// goes to the parser, which refuses it.
+std::optional<Tree> singleTokenTree(std::string_view text) {
+    if (text.empty() || text.size() > 256) return std::nullopt;
+    ParseContext ctx;
+    ctx.tree.text = std::string(text);
+    int value = -1;
+    Span span;
+    const int token = nextToken(ctx, value, span);
+    if ((token != IDENTIFIER && token != CONSTANT && token != STRING) || span.end != text.size() || ctx.tooDeep)
+        return std::nullopt;
+    ctx.tree.root = value;
+    return std::move(ctx.tree);
 }
 
 }  // namespace
@@ -171,6 +188,7 @@ int rangeAssociation(ParseContext& ctx, int low, int high, int value, const Span
 }
 
 std::optional<Tree> parseExpression(std::string_view text) {
+    if (auto simple = singleTokenTree(text)) return simple;
     ParseContext ctx;
     ctx.tree.text = std::string(text);
     const int status = cexprparse(ctx);

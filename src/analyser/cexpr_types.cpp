@@ -77,8 +77,7 @@ const Type* identifierType(const Tree& tree, int i) {
     const std::string& name = tree.at(i).op;
     if (name == "true" || name == "false") return named("bool");
     if (loopCounter(name)) return named("int");
-    decl::SymbolTable& table = decl::globalTable();
-    const decl::Declaration* d = decl::lookupName(table, diag::internString(name), table.global);
+    const decl::Declaration* d = tree.at(i).declaration;
     if (!d || (d->storage & decl::kTypedef) != 0) return refuse(tree, i, "IDENTIINC");
     return d->type ? d->type : named("int");
 }

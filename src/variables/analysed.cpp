@@ -7,6 +7,9 @@
 #include "analyser/analyser.h"
 #include "diag/diag.h"
 #include "diag/strings.h"
+
+#include <algorithm>
+#include <cctype>
 #include "variables/variables_internal.h"
 
 namespace variables::analysed {
@@ -19,8 +22,104 @@ using values::TypeKind;
 // Deepest nesting of structures expanded for one variable.
 constexpr int kMaxStructureDepth = 64;
 
+// The pseudo-macros change with every scalar: their definitions and removals
+// wait, each name with its last state, until a text that may use a macro is
+// preprocessed, and go to the preprocessor ahead of that text.
+struct PendingMacro {
+    std::string name;
+    std::optional<std::string> value;  // nothing: removed
+};
+std::vector<PendingMacro>& pendingMacros() {
+    static std::vector<PendingMacro> pending;
+    return pending;
+}
+
+void setPending(std::string_view name, std::optional<std::string> value) {
+    for (PendingMacro& p : pendingMacros())
+        if (p.name == name) {
+            p.value = std::move(value);
+            return;
+        }
+    pendingMacros().push_back({std::string(name), std::move(value)});
+}
+
+std::string takePendingDirectives() {
+    std::string directives;
+    for (const PendingMacro& p : pendingMacros()) {
+        directives += "#undef " + p.name + "\n";
+        if (p.value) directives += "#define " + p.name + " " + *p.value + "\n";
+    }
+    pendingMacros().clear();
+    return directives;
+}
+
+bool identifierCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$'; }
+
+// What a name of the text is once the pending definitions are in.
+enum class Expansion { None, Pending, Macro };
+
+Expansion expansionOf(std::string_view name) {
+    for (const PendingMacro& p : pendingMacros())
+        if (p.name == name) return p.value ? Expansion::Pending : Expansion::None;
+    return analyser::isMacroDefined(name) ? Expansion::Macro : Expansion::None;
+}
+
+// Calls visit(offset, length) for each name outside quotes; stops when it
+// returns false.
+template <typename Visit>
+void forEachName(std::string_view text, Visit visit) {
+    char quote = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote) {
+            if (c == '\\') ++i;
+            else if (c == quote) quote = 0;
+            continue;
+        }
+        if (c == '"' || c == '\'') quote = c;
+        if (!identifierCharacter(c)) continue;
+        std::size_t end = i;
+        while (end < text.size() && identifierCharacter(text[end])) ++end;
+        const bool number = std::isdigit(static_cast<unsigned char>(c));
+        if (!number && !visit(i, end - i)) return;
+        i = end - 1;
+    }
+}
+
+// The most a text needs: nothing, the pending pseudo-macros only, or the
+// preprocessor (a comment, or a name that is a macro of the table).
+Expansion neededExpansion(std::string_view text) {
+    if (text.find("/*") != std::string_view::npos || text.find("//") != std::string_view::npos)
+        return Expansion::Macro;
+    Expansion needed = Expansion::None;
+    forEachName(text, [&](std::size_t at, std::size_t length) {
+        needed = std::max(needed, expansionOf(text.substr(at, length)));
+        return needed != Expansion::Macro;
+    });
+    return needed;
+}
+
+// The pseudo-macros stand for texts already expanded: each of their names is
+// replaced by its value, as the preprocessor would.
+std::string withPseudoMacros(const std::string& text) {
+    std::string result;
+    std::size_t copied = 0;
+    forEachName(text, [&](std::size_t at, std::size_t length) {
+        for (const PendingMacro& p : pendingMacros())
+            if (p.value && text.compare(at, length, p.name) == 0) {
+                result.append(text, copied, at - copied).append(*p.value);
+                copied = at + length;
+            }
+        return true;
+    });
+    return diag::trim(result.append(text, copied));
+}
+
 std::string preprocessed(const std::string& text) {
-    const std::string output = analyser::preprocessText(text + "\n", {}, 0);
+    const Expansion needed = neededExpansion(text);
+    if (needed == Expansion::None) return diag::trim(text);
+    if (needed == Expansion::Pending) return withPseudoMacros(text);
+    const std::string output = analyser::preprocessText(takePendingDirectives() + text + "\n", {}, 0);
     std::string joined;
     std::size_t at = 0;
     while (at < output.size()) {
@@ -150,10 +249,8 @@ std::optional<Value> analyseValue(std::string_view text, const TypeFields&) {
     return v;
 }
 
-void defineMacro(std::string_view name, std::string_view value) {
-    analyser::preprocessText("#define " + std::string(name) + " " + std::string(value) + "\n", {}, 0);
-}
+void defineMacro(std::string_view name, std::string_view value) { setPending(name, std::string(value)); }
 
-void undefineMacro(std::string_view name) { analyser::preprocessText("#undef " + std::string(name) + "\n", {}, 0); }
+void undefineMacro(std::string_view name) { setPending(name, std::nullopt); }
 
 }  // namespace variables::analysed
