@@ -2,6 +2,7 @@
 // type questions its tested variables ask.
 #include "analyser/analyser.h"
 #include "analyser/cexpr_internal.h"
+#include "diag/diag.h"
 
 namespace analyser {
 
@@ -26,9 +27,28 @@ const Type* stripped(const Type* type) {
     return stripKeeping(type, qualifiers);
 }
 
+// The constants of a script's expression report at the script's statement.
+void reportAtStatement(int severity, std::string_view code, std::string_view parameter, std::string_view, int) {
+    if (severity <= kError) diag::error(code, parameter);
+    else if (severity == kWarning) diag::warning(code, parameter);
+    else diag::info(code, parameter);
+}
+
+class ConstantsReportHere {
+public:
+    ConstantsReportHere() : saved_(decl::reporting().callback) { decl::reporting().callback = reportAtStatement; }
+    ~ConstantsReportHere() { decl::reporting().callback = saved_; }
+    ConstantsReportHere(const ConstantsReportHere&) = delete;
+    ConstantsReportHere& operator=(const ConstantsReportHere&) = delete;
+
+private:
+    ReportCallback saved_;
+};
+
 }  // namespace
 
 std::optional<AnalysedExpression> analyseExpression(std::string_view text) {
+    const ConstantsReportHere reporting;
     const auto tree = expr::parseExpression(text);
     if (!tree) return std::nullopt;
     AnalysedExpression result;

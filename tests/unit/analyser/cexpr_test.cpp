@@ -87,6 +87,7 @@ TEST_F(Expressions, ConstantsAreWrittenInOneSpelling) {
     EXPECT_EQ(image("1/2.0"), "1/2.0") << "a whole floating constant stays floating";
     EXPECT_EQ(image("\"a\\tb\" \"c\""), "\"a\\tbc\"");
     EXPECT_EQ(image("\"\\1\" \"5\""), "\"\\0015\"") << "an escape never swallows the digit after it";
+    EXPECT_EQ(codesOf("0x1FFFFFFFFFFFFFFFFFFFFFFFFF"), Codes{"ENTOUTRAN"}) << "constants report at the statement";
 }
 
 TEST_F(Expressions, OperatorsKeepTheirGroupingAndSeparation) {
