@@ -7,8 +7,10 @@
 #include "analyser/symbols_internal.h"
 #include "diag/ribbon.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 
 namespace analyser::expr {
@@ -91,10 +93,28 @@ std::size_t numberEnd(const std::string& text, std::size_t at) {
     return at;
 }
 
+// An integer as the compiler of the harness reads it: its whole value with
+// the type its value, base and suffixes give it.
+std::optional<decl::Constant> integerAsCompiled(std::string_view spelling) {
+    const decl::IntegerLiteral literal = decl::integerLiteral(spelling);
+    if (!literal.valid || std::abs(literal.bits) > baseTypeSizes().longLongBits) return std::nullopt;
+    decl::Constant c;
+    const auto bits = static_cast<unsigned __int128>(literal.value);
+    c.value = values::Integer::fromLimbs({static_cast<std::uint64_t>(bits), static_cast<std::uint64_t>(bits >> 64), 0});
+    c.bits = literal.bits;
+    std::size_t suffix = spelling.size();
+    while (suffix > 0 && std::strchr("uUlL", spelling[suffix - 1]) != nullptr) --suffix;
+    const std::string_view marks = spelling.substr(suffix);
+    c.lengthMark = static_cast<int>(std::count_if(marks.begin(), marks.end(), [](char m) { return m == 'l' || m == 'L'; }));
+    return c;
+}
+
 int number(ParseContext& ctx, int& value, Span& span) {
     const std::string& text = ctx.tree.text;
     span.end = numberEnd(text, span.begin);
-    const auto constant = decl::scanNumber(std::string_view(text).substr(span.begin, span.end - span.begin), {});
+    const std::string_view spelling = std::string_view(text).substr(span.begin, span.end - span.begin);
+    auto constant = integerAsCompiled(spelling);
+    if (!constant) constant = decl::scanNumber(spelling, {});
     if (!constant) return CEXPRUNDEF;
     Node node;
     node.constant = *constant;
