@@ -12,6 +12,7 @@ packages=(
   liblua5.4-dev libxml2-dev libexpat1-dev libpng-dev libzstd-dev libglib2.0-dev
   libtinyxml2-dev libpugixml-dev libjsoncpp-dev libyaml-cpp-dev libfmt-dev libspdlog-dev nlohmann-json3-dev
   libxml2-utils chromium
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -626,6 +626,11 @@
         <comment>Error code is &quot;TDCINCOHE&quot;</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1The file %2 is larger than 1 GB</source>
+        <comment>Error code is &quot;FICTROGROS&quot;</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Informations (bibli)</name>

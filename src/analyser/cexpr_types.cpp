@@ -28,9 +28,9 @@ const Type* strip(const Type* type) {
     return nullptr;
 }
 
-// A type named by its text, kept for the run.
+// A type named by its text, kept with the records it points into.
 const Type* named(const std::string& text) {
-    static std::unordered_map<std::string, const Type*> known;
+    auto& known = decl::arena().expressionTypes;
     const auto found = known.find(text);
     if (found != known.end() && found->second) return found->second;
     decl::SymbolTable& table = decl::globalTable();

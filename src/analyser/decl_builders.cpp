@@ -91,8 +91,7 @@ Aggregate* resolvePending(ParseContext& ctx, DeclSpec* spec) {
 
 // A qualified base type is shared like the base type itself.
 Type* qualifiedBase(Type* base, std::uint8_t qualifiers) {
-    static std::unordered_map<const Type*, std::array<Type*, 8>> made;
-    Type*& node = made[base][qualifiers & 7];
+    Type*& node = arena().qualifiedBases[base][qualifiers & 7];
     if (!node) node = withQualifiers(base, qualifiers);
     return node;
 }

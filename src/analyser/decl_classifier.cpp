@@ -23,7 +23,7 @@ constexpr std::array<BuiltinRow, 3> kBuiltins = {{
     {"__int128_t", "__int128"},
     {"__uint128_t", "unsigned __int128"},
 }};
-static_assert(kBuiltins.size() == 3);
+static_assert(kBuiltins.size() == std::tuple_size_v<decltype(Arena::builtins)>);
 
 Type* standingFor(std::string_view text) {
     if (text == "void *") return newPointer(newType(Kind::Void));
@@ -34,7 +34,7 @@ Type* standingFor(std::string_view text) {
 }
 
 Declaration* builtinType(std::string_view text) {
-    static std::array<Declaration*, kBuiltins.size()> made{};
+    auto& made = arena().builtins;
     for (std::size_t i = 0; i < kBuiltins.size(); ++i) {
         if (kBuiltins[i].name != text) continue;
         if (!made[i])

@@ -1,10 +1,10 @@
 // The include search list, "#include" and "#include_next", and reading files.
 #include "analyser/prepro_internal.h"
 
+#include "diag/files.h"
+
 #include <cstdlib>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace analyser::prepro {
 
@@ -121,8 +121,8 @@ void includeFile(const Found& found, bool once) {
     if (once) s.onceFiles[fileIdentity(found.path)] = true;
     if (skipped) return;
     std::string text;
-    if (!readWholeFile(found.path, text)) {
-        report(kError, "IMPOUVFIC", found.path);
+    if (const auto status = diag::readInputFile(found.path, text); status != diag::InputStatus::Read) {
+        report(kError, status == diag::InputStatus::TooLarge ? "FICTROGROS" : "IMPOUVFIC", found.path);
         return;
     }
     prepareText(text, found.path);
@@ -136,31 +136,6 @@ void includeFile(const Found& found, bool once) {
 }
 
 }  // namespace
-
-bool readWholeFile(const std::string& path, std::string& text) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat info{};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    text.resize(static_cast<std::size_t>(info.st_size) + 1);
-    std::size_t size = 0;
-    for (;;) {
-        if (size == text.size()) text.resize(text.size() * 2 + 8192);
-        const ssize_t n = ::read(fd, text.data() + size, text.size() - size);
-        if (n < 0) {
-            ::close(fd);
-            return false;
-        }
-        if (n == 0) break;
-        size += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    text.resize(size);
-    return true;
-}
 
 void appendSearchDirectory(const std::string& directory) {
     State& s = state();

@@ -342,8 +342,6 @@ bool hasInclude(std::string_view name, bool angled, bool next);
 void appendSearchDirectory(const std::string& directory);
 void finishFileLevel(Level& level);  // include guard bookkeeping at its end
 void markIncludedOnce(const Level& level);  // "#pragma once"
-// Reads a file whole; false when it cannot be read.
-bool readWholeFile(const std::string& path, std::string& text);
 
 // ---- Pragmas (prepro_pragma.cpp) ------------------------------------------------
 

@@ -221,8 +221,7 @@ void CPP_analyse_decl(std::string_view text, std::string_view scopeName, std::st
     if (!scopeName.empty()) {
         const Name name = diag::internString(scopeName);
         const Aggregate* tag = lookupTag(table, name, Kind::Class, table.global);
-        static std::unordered_map<Name, Scope*> namedScopes;
-        Scope*& named = namedScopes[name];
+        Scope*& named = arena().namedScopes[name];
         if (!named) named = newScope(ScopeKind::Namespace, name, table.global);
         scope = tag && tag->scope ? tag->scope : named;
     }

@@ -22,6 +22,11 @@ void resetTable(SymbolTable& table) {
     table.entries.reserve(1 << 14);
 }
 
+void resetAnalysis() {
+    arena() = Arena{};
+    resetTable(globalTable());
+}
+
 namespace {
 
 void number(SymbolTable& table, Declaration* declaration) {

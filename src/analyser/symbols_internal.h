@@ -49,6 +49,9 @@ struct SymbolTable {
 SymbolTable& globalTable();
 // Empties a table (a fresh global scope, numbering from 1 again).
 void resetTable(SymbolTable& table);
+// Forgets every record: the arena and the run's table start afresh, as for a
+// new run in the same process.
+void resetAnalysis();
 
 // Where a declaration is being made.
 struct EnteringContext {

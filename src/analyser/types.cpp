@@ -303,12 +303,11 @@ BaseSpec describe(const BaseWords& w) {
 
 // Base types are shared: one node per name, size and char mark.
 Type* sharedNode(const BaseSpec& spec) {
-    static std::unordered_map<std::string, Type*> nodes;
     std::string key = spec.name;
     key += '/';
     key += std::to_string(spec.bits);
     key += spec.isChar ? 'c' : '-';
-    Type*& node = nodes[key];
+    Type*& node = arena().baseNodes[key];
     if (!node) {
         node = newType(spec.kind);
         node->base = {diag::internString(spec.name), spec.bits, spec.isChar};

@@ -9,10 +9,12 @@
 #include "diag/ribbon.h"
 #include "values/numbers.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace analyser::decl {
@@ -189,7 +191,10 @@ struct Scope {
 
 // ---- The arena --------------------------------------------------------------
 
-// Every record of the run; addresses stay valid for the whole run.
+// Every record of the run; addresses stay valid for the whole run. The
+// look-ups that share records (base types, their qualified forms, the
+// compiler's built-in typedefs, scopes named by the caller) point into the
+// arena and live with it.
 struct Arena {
     std::deque<Type> types;
     std::deque<Declaration> declarations;
@@ -200,6 +205,11 @@ struct Arena {
     std::deque<std::string> texts;
     std::deque<std::vector<Name>> wordLists;
     std::deque<TypedefInfo> typedefInfos;
+    std::unordered_map<std::string, Type*> baseNodes;  // by name, size and char mark
+    std::unordered_map<const Type*, std::array<Type*, 8>> qualifiedBases;
+    std::array<Declaration*, 3> builtins{};
+    std::unordered_map<Name, Scope*> namedScopes;
+    std::unordered_map<std::string, const Type*> expressionTypes;  // types named by script expressions
 };
 Arena& arena();
 

@@ -85,6 +85,7 @@ struct Settings {
     bool syscompGiven = false;
     std::array<bool, 10> traceLevels{};
 
+    std::vector<std::string> optionFiles;  // read while the command line was expanded
     std::string commandImage;  // the normalised command line
     std::string dateString;    // ctime layout without the newline
     int keywordLanguage = kEnglish;  // the script's, until its first keyword switches it

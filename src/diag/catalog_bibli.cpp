@@ -81,6 +81,9 @@ constexpr CatalogEntry kEntries[] = {
     {"IMPOUVFIC", "Fatal Errors (bibli)",
      QT_TRANSLATE_NOOP3("Fatal Errors (bibli)", "%1Cannot open the file %2",
                         "Error code is \"IMPOUVFIC\"")},
+    {"FICTROGROS", "Fatal Errors (bibli)",
+     QT_TRANSLATE_NOOP3("Fatal Errors (bibli)", "%1The file %2 is larger than 1 GB",
+                        "Error code is \"FICTROGROS\"")},
     {"IMPRESFIC", "Fatal Errors (bibli)",
      QT_TRANSLATE_NOOP3("Fatal Errors (bibli)", "%1Cannot rewind the file %2",
                         "Error code is \"IMPRESFIC\"")},
@@ -700,7 +703,7 @@ constexpr CatalogEntry kEntries[] = {
      QT_TRANSLATE_NOOP3("Informations (bibli)", "%1Wrong or missing slice expresion, stub %2",
                         "Error code is \"SLICEREQ\"")},
 };
-static_assert(std::size(kEntries) == 230);
+static_assert(std::size(kEntries) == 231);
 
 }  // namespace
 

@@ -80,6 +80,7 @@ extern "C" void onSegmentationViolation(int) {
     ssize_t ignored = ::write(STDERR_FILENO, line, length);
     (void)ignored;
     detail::writeCrashLineToMessageFile(line, length);
+    detail::removePendingOutputs(true);
     ::_exit(kStatusInternal);
 }
 

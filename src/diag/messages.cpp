@@ -2,6 +2,7 @@
 // message file, and the end-of-execution summary.
 #include "diag/diag.h"
 #include "diag/diag_internal.h"
+#include "diag/files.h"
 #include "diag/strings.h"
 
 #include <QtGlobal>
@@ -25,9 +26,11 @@ struct DiagState {
     int previousLine = 0;
     std::string messageFilePath;
     std::FILE* messageFile = nullptr;
+    PendingOutput listing;  // written beside its path, renamed over it at the end
     bool echo = true;
     void (*fatalCleanup)() = nullptr;
     bool cleanupRan = false;
+    detail::TerminateHook terminateHook = nullptr;
     // Errors and warnings raised before the listing was opened, for it.
     std::string held;
     bool listingOpened = false;
@@ -196,21 +199,27 @@ void openMessageFile(const std::string& path, bool echo) {
     s.messageFilePath = path;
     if (path.empty()) return;
     s.listingOpened = true;
-    s.messageFile = std::fopen(path.c_str(), "w");
+    if (s.listing.create(path, true)) s.messageFile = ::fdopen(s.listing.descriptor(), "w");
     // FICERROPN names the file through its first placeholder: there is no
     // position yet, so the path takes the place of the prefix.
     if (!s.messageFile) {
+        s.listing.discard(false);
         runFatalCleanup();
         emitMessage(Level::F, "FICERROPN", path, {});
     }
 }
 
-void closeMessageFile() {
+namespace {
+
+// The listing is written whole or not at all: a failure to complete it leaves
+// whatever stood at its path before.
+void closeMessageStream() {
     auto& s = state();
     if (!s.messageFile) return;
     std::FILE* file = s.messageFile;
     s.messageFile = nullptr;
     if (std::fclose(file) != 0) {
+        s.listing.discard(false);
         std::string text = translateParameter(
             "Fatal Error (cstsyst)",
             QT_TRANSLATE_NOOP("Fatal Error (cstsyst)",
@@ -219,6 +228,13 @@ void closeMessageFile() {
         std::fputs(text.c_str(), stderr);
         terminate(kStatusFatal);
     }
+}
+
+}  // namespace
+
+void closeMessageFile() {
+    closeMessageStream();
+    state().listing.commit();
 }
 
 void writeHeldMessages() {
@@ -254,15 +270,18 @@ void endOfExecution(bool removeIfClean) {
         warningsText = std::to_string(w);
     }
     emitMessage(Level::I, code, errorsText, warningsText);
+    if (removeIfClean && status == kStatusClean && !state().messageFilePath.empty()) {
+        closeMessageStream();
+        state().listing.discard(true);
+    }
     closeMessageFile();
-    if (removeIfClean && status == kStatusClean && !state().messageFilePath.empty())
-        ::unlink(state().messageFilePath.c_str());
     terminate(status);
 }
 
 void terminate(int status) {
     std::fflush(stderr);
     std::fflush(stdout);
+    if (const auto hook = state().terminateHook) hook(status);
     std::exit(status);
 }
 
@@ -275,6 +294,8 @@ void resetForTesting() {
 }  // namespace diag
 
 namespace diag::detail {
+
+void setTerminateHook(TerminateHook hook) { state().terminateHook = hook; }
 
 void writeCrashLineToMessageFile(const char* line, std::size_t length) {
     std::FILE* file = state().messageFile;

@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
 namespace diag {
 
 namespace {
@@ -16,6 +20,35 @@ std::string currentDirectory() {
     }
     buffer.resize(std::char_traits<char>::length(buffer.c_str()));
     return buffer;
+}
+
+// "/a/./b//c/../d" as "/a/b/d"; ".." above the root stays at the root.
+std::string withoutDotsAndRepeats(std::string_view absolute) {
+    std::vector<std::string_view> kept;
+    while (!absolute.empty()) {
+        const std::size_t slash = absolute.find('/');
+        const std::string_view part = absolute.substr(0, slash);
+        absolute.remove_prefix(slash == std::string_view::npos ? absolute.size() : slash + 1);
+        if (part == "..") {
+            if (!kept.empty()) kept.pop_back();
+        } else if (!part.empty() && part != ".") {
+            kept.push_back(part);
+        }
+    }
+    std::string out;
+    for (const auto part : kept) {
+        out += '/';
+        out += part;
+    }
+    return out.empty() ? "/" : out;
+}
+
+// The directory as the system resolves it, links included; empty when it
+// does not exist.
+std::string resolvedDirectory(const std::string& directory) {
+    char resolved[PATH_MAX];
+    if (!::realpath(directory.empty() ? "." : directory.c_str(), resolved)) return {};
+    return resolved;
 }
 
 }  // namespace
@@ -52,5 +85,17 @@ std::string absolutePath(std::string_view path) {
 }
 
 bool fileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+
+std::string normalisedPath(std::string_view path) {
+    const PathParts parts = splitPath(path);
+    if (!parts.fileName.empty() && parts.fileName != "." && parts.fileName != "..") {
+        const std::string directory = resolvedDirectory(parts.directory);
+        if (!directory.empty())
+            return (directory == "/" ? std::string() : directory) + "/" + parts.fileName;
+    }
+    const std::string absolute =
+        !path.empty() && path.front() == '/' ? std::string(path) : currentDirectory() + "/" + std::string(path);
+    return withoutDotsAndRepeats(absolute);
+}
 
 }  // namespace diag

@@ -25,4 +25,9 @@ std::string absoluteDirectory(std::string_view directory);
 std::string absolutePath(std::string_view path);
 bool fileExists(const std::string& path);
 
+// One name for a file that may not exist yet: the absolute path with its
+// directory's links resolved when that directory exists, else without ".",
+// ".." and repeated "/".
+std::string normalisedPath(std::string_view path);
+
 }  // namespace diag

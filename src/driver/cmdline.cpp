@@ -317,6 +317,7 @@ void analyseCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i] ? argv[i] : "");
     const Analysis analysis = options::analyseCommand(commandTable(), arguments);
     Reading r(analysis, settings());
+    settings().optionFiles = analysis.optionFiles;
     readPositionals(r);
     readLanguage(r);
     readNames(r);

@@ -1,14 +1,11 @@
 // Argument expansion before analysis: option files replaced by their words,
 // "$" references replaced by the values of environment variables.
 #include "diag/diag.h"
+#include "diag/files.h"
 #include "diag/strings.h"
 #include "driver/cmdline_options.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace driver::options {
 
@@ -30,34 +27,22 @@ bool namesOptionFile(std::string_view argument, std::string_view& path) {
 }
 
 // An option file holds words of at most a few hundred characters each; a
-// larger one (a device, a pipe that never ends, a file given by mistake) is
-// refused before it can exhaust memory.
+// larger one (a file given by mistake) is refused before it can exhaust
+// memory.
 constexpr std::size_t kOptionFileLimit = 16u << 20;
 
-enum class FileRead { kRead, kUnreadable, kTooLarge };
-
-// The whole content of an option file, at most kOptionFileLimit bytes; a
-// directory cannot be read. A named pipe is opened without waiting for a
-// writer: one that has none reads as empty instead of blocking the run.
-FileRead readOptionFile(const std::string& path, std::string& text) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return FileRead::kUnreadable;
-    struct stat info {};
-    bool failed = ::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) ||
-                  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0;
-    char buffer[65536];
-    while (!failed && text.size() <= kOptionFileLimit) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            failed = n < 0;
-            break;
-        }
-        text.append(buffer, static_cast<std::size_t>(n));
+// An option file is read whole when it is a regular file within the limit: a
+// device, a FIFO or a directory is not found (and never waited for), a larger
+// file is too long.
+std::optional<Error> readOptionFile(const std::string& path, std::string& text) {
+    switch (diag::readInputFile(path, text, kOptionFileLimit)) {
+    case diag::InputStatus::Read:
+        return std::nullopt;
+    case diag::InputStatus::TooLarge:
+        return Error{kLengthTooLarge, path};
+    default:
+        return Error{kFileNotFound, path};
     }
-    ::close(fd);
-    if (failed) return FileRead::kUnreadable;
-    return text.size() > kOptionFileLimit ? FileRead::kTooLarge : FileRead::kRead;
 }
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -134,9 +119,7 @@ void scanCharacter(WordScan& scan) {
 
 std::optional<Error> expandOptionFile(const std::string& path, std::vector<std::string>& expanded) {
     std::string text;
-    const FileRead read = readOptionFile(path, text);
-    if (read == FileRead::kUnreadable) return Error{kFileNotFound, path};
-    if (read == FileRead::kTooLarge) return Error{kLengthTooLarge, path};
+    if (auto error = readOptionFile(path, text)) return error;
     for (std::string& word : optionFileWords(text)) {
         std::string_view nested;
         if (namesOptionFile(word, nested))
@@ -186,13 +169,15 @@ std::string expandReferences(std::string_view text) {
 }
 
 std::optional<Error> expandArguments(std::span<const std::string> arguments,
-                                     std::vector<std::string>& expanded) {
+                                     std::vector<std::string>& expanded,
+                                     std::vector<std::string>* optionFiles) {
     for (const std::string& argument : arguments) {
         std::string_view path;
         if (!namesOptionFile(argument, path)) {
             expanded.push_back(expandReferences(argument));
             continue;
         }
+        if (optionFiles) optionFiles->emplace_back(path);
         if (auto error = expandOptionFile(std::string(path), expanded)) return error;
     }
     return std::nullopt;

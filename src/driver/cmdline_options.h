@@ -117,6 +117,7 @@ struct Analysis {
     std::vector<OptionState> states;
     std::vector<std::vector<std::string>> values;
     std::vector<std::vector<std::string>> positionals;
+    std::vector<std::string> optionFiles;  // the option files read, in order
 };
 
 // ---- Argument expansion ---------------------------------------------------
@@ -124,9 +125,11 @@ struct Analysis {
 // Every argument that names an option file ("@file", "-OPTION=file") is
 // replaced by the file's words; every other argument and every word has its
 // "$" references replaced. Words of an option file never name option files
-// themselves: such a word is refused as an unknown option.
+// themselves: such a word is refused as an unknown option. The paths of the
+// option files go to optionFiles when it is given.
 std::optional<Error> expandArguments(std::span<const std::string> arguments,
-                                     std::vector<std::string>& expanded);
+                                     std::vector<std::string>& expanded,
+                                     std::vector<std::string>* optionFiles = nullptr);
 
 // The words of an option file's text: "#" comment lines, separators, double
 // quotes toggling the quoted mode, backslash continuations.

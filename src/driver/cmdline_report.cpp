@@ -113,8 +113,10 @@ void fail(const CommandTable& table, const Error& error) {
 Analysis analyseCommand(const CommandTable& table, std::span<const std::string> arguments) {
     const MemoryGuard guard(table);
     std::vector<std::string> expanded;
-    if (auto error = expandArguments(arguments, expanded)) fail(table, *error);
+    std::vector<std::string> optionFiles;
+    if (auto error = expandArguments(arguments, expanded, &optionFiles)) fail(table, *error);
     Analysis result(table);
+    result.optionFiles = std::move(optionFiles);
     if (auto error = analyse(expanded, result)) fail(table, *error);
     return result;
 }

@@ -3,6 +3,7 @@
 
 #include "analyser/analyser.h"
 #include "diag/diag.h"
+#include "diag/files.h"
 #include "diag/ribbon.h"
 #include "diag/strings.h"
 #include "driver/cmdline.h"
@@ -112,11 +113,13 @@ void handOverNames(const std::string& version) {
     harness::handOverGenerationNames(names);
 }
 
-// Closes every file; outputs are removed when errors were counted.
+// Closes every file: the outputs replace their paths, or are removed with
+// what stood there when errors were counted.
 void closeEverything() {
     auto& o = output::outputs();
     const auto failed = [] { return diag::errorCount() != 0; };
     script::closeMainScript();
+    refuseOutputsReadAsInputs(settings());
     o.companion.close(failed());
     o.constants.close(failed());
     o.records.close(failed());
@@ -130,6 +133,7 @@ void startUp(int argc, char** argv) {
     diag::registerCatalog();
     settings() = Settings{};
     diag::installCrashHandler();
+    diag::installInterruptHandlers();
     settings().keywordLanguage = keywordLanguageFromEnvironment();
     settings().dateString = makeDateString();
     diag::installMemoryServices();
@@ -142,6 +146,7 @@ void startUp(int argc, char** argv) {
     if (s.languageIndex != kPlm) s.subSystem = false;
     setUpEnvironment();
     deriveFileNames(s);
+    refuseOutputsThatAreInputs(s);
     diag::openMessageFile(s.listingPath, true);
     output::writeListingHeader(s.listingPath, s.commandImage, s.dateString);
     diag::writeHeldMessages();

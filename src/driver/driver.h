@@ -20,6 +20,14 @@ void compileDriver();
 // Completes settings with every file name derived from the three positionals.
 void deriveFileNames(Settings& s);
 
+// The fatal IMPOUVFIC, naming both files, when an output of the run is one of
+// its inputs (script, option files, -SOURCE, -STD_DEFINE) or another output.
+// Before anything is written.
+void refuseOutputsThatAreInputs(const Settings& settings);
+// The same for the files read during the run (included scripts and code,
+// headers), before the outputs replace their paths.
+void refuseOutputsReadAsInputs(const Settings& settings);
+
 // The time in the ctime layout without its newline: SOURCE_DATE_EPOCH (UTC)
 // when it is set to a number, else the local time now.
 std::string makeDateString();

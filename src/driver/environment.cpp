@@ -34,11 +34,11 @@ Environment& environmentState() {
     return e;
 }
 
+// A regular file the process may read, examined without opening it: a FIFO
+// in its place never blocks the run.
 bool readable(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), R_OK) == 0;
 }
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }

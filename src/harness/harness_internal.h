@@ -5,8 +5,10 @@
 #include "harness/harness.h"
 #include "output/output.h"
 
+#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace harness::detail {
@@ -55,17 +57,12 @@ public:
     void add(std::string_view name);
     void clear() { entries_.clear(); }
     bool empty() const { return entries_.empty(); }
+    // In byte order.
     std::vector<std::string> names() const;
     std::vector<std::string> unusedNames() const;
 
 private:
-    struct Entry {
-        std::string name;
-        bool used = false;
-    };
-    static bool before(const Entry& entry, std::string_view name);
-    std::vector<Entry>::iterator find(std::string_view name);
-    std::vector<Entry> entries_;
+    std::map<std::string, bool, std::less<>> entries_;  // name, used
 };
 
 // One selection list of the command line.
@@ -146,6 +143,9 @@ struct Current {
 
 struct Lists {
     NameList allServices;
+    // The last number a repeated service name was given: the next one is
+    // looked for above it.
+    std::unordered_map<std::string, int> lastServiceSuffix;
     NameList testsOfService;
     NameList allFamilies;
     NameList declaredTestsOfService;

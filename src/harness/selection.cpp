@@ -44,42 +44,30 @@ void reportFamilies(const Selection& selection, std::string_view title) {
 
 }  // namespace
 
-bool NameList::before(const Entry& entry, std::string_view name) {
-    return std::string_view(entry.name) < name;
-}
-
-bool NameList::contains(std::string_view name) const {
-    const auto it = std::lower_bound(entries_.begin(), entries_.end(), name, before);
-    return it != entries_.end() && it->name == name;
-}
-
-std::vector<NameList::Entry>::iterator NameList::find(std::string_view name) {
-    const auto it = std::lower_bound(entries_.begin(), entries_.end(), name, before);
-    return it != entries_.end() && it->name == name ? it : entries_.end();
-}
+bool NameList::contains(std::string_view name) const { return entries_.find(name) != entries_.end(); }
 
 bool NameList::lookUp(std::string_view name) {
-    const auto it = find(name);
+    const auto it = entries_.find(name);
     if (it == entries_.end()) return false;
-    it->used = true;
+    it->second = true;
     return true;
 }
 
 void NameList::add(std::string_view name) {
-    const auto it = std::lower_bound(entries_.begin(), entries_.end(), name, before);
-    if (it == entries_.end() || it->name != name) entries_.insert(it, Entry{std::string(name), false});
+    if (!contains(name)) entries_.emplace(std::string(name), false);
 }
 
 std::vector<std::string> NameList::names() const {
     std::vector<std::string> out;
-    for (const Entry& e : entries_) out.push_back(e.name);
+    out.reserve(entries_.size());
+    for (const auto& [name, used] : entries_) out.push_back(name);
     return out;
 }
 
 std::vector<std::string> NameList::unusedNames() const {
     std::vector<std::string> out;
-    for (const Entry& e : entries_)
-        if (!e.used) out.push_back(e.name);
+    for (const auto& [name, used] : entries_)
+        if (!used) out.push_back(name);
     return out;
 }
 

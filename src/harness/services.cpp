@@ -52,14 +52,18 @@ std::string cutServiceName(std::string name, bool& cut) {
     return name;
 }
 
-// A name already used gets "_" and the smallest free number.
+// A name already used gets "_" and the smallest free number. Names are never
+// freed, so the numbers up to the one given last are all taken.
 std::string uniqueServiceName(const std::string& name, bool cut, bool implicit) {
-    NameList& all = state().lists.allServices;
-    if (!all.contains(name)) return name;
+    Lists& lists = state().lists;
+    if (!lists.allServices.contains(name)) return name;
     if (!cut && !implicit) diag::warning("NOMOPEDBL", name);
-    for (int n = 1;; ++n) {
+    int& last = lists.lastServiceSuffix[name];
+    for (int n = last + 1;; ++n) {
         std::string candidate = name + "_" + std::to_string(n);
-        if (!all.contains(candidate)) return candidate;
+        if (lists.allServices.contains(candidate)) continue;
+        last = n;
+        return candidate;
     }
 }
 

@@ -5,6 +5,7 @@
 // which a test is assembled).
 #pragma once
 
+#include "diag/files.h"
 #include "values/expressions.h"
 
 #include <array>
@@ -33,22 +34,27 @@ using StatementHandler = void (*)(const Statement&);
 
 // ---- Files ----------------------------------------------------------------------
 
-// A text output file. Every failure is fatal: IMPOUVFIC on open, IMPECRFIC on
-// write, IMPFERFIC on close.
+// A text output file, written to a temporary file beside its path and renamed
+// over that path when it is closed complete (diag::PendingOutput). Every
+// failure is fatal: IMPOUVFIC on open, IMPECRFIC on write, IMPFERFIC on close.
 class OutputFile {
 public:
     OutputFile() = default;
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
+    // A file still open is abandoned: nothing appears at its path.
     ~OutputFile();
 
-    // Opens for writing with truncation; no generated-file list entry.
+    // Starts the file; no generated-file list entry. Refused for a path that
+    // names a directory, a device or a FIFO.
     void open(const std::string& path);
     void write(std::string_view text);
     void writeLine(std::string_view line);
-    // Closes; removes the file afterwards when remove is set.
+    // Completes the file and renames it over its path; with remove, drops it
+    // and removes what stood at its path instead (a run with errors).
     void close(bool remove);
-    // Removes the file without any diagnostic (fatal exits).
+    // Drops the file and removes what stands at its path, without any
+    // diagnostic (fatal exits).
     void discard();
 
     bool isOpen() const { return file_ != nullptr; }
@@ -57,6 +63,8 @@ public:
 private:
     std::FILE* file_ = nullptr;
     std::string path_;
+    bool opened_ = false;
+    diag::PendingOutput pending_;
 };
 
 // Opens the file and appends its line to the GLENTO_LOG list when one is kept.

@@ -177,18 +177,19 @@ bool elementSectionsOpen() { return state().sections.elementSectionsOpen; }
 void flushInitializationCode() { appendToMain(state().sections.initializationCode); }
 void flushTerminationCode() { appendToMain(state().sections.terminationCode); }
 
+// The text between placeholders is copied in runs, not character by character.
 std::string fillPlaceholders(std::string_view text, std::initializer_list<std::string_view> args) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    std::size_t from = 0;
+    for (std::size_t i = text.find('%'); i != std::string_view::npos; i = text.find('%', i + 1)) {
         const std::size_t index = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 9;
-        if (text[i] == '%' && index < args.size()) {
-            out.append(*(args.begin() + index));
-            ++i;
-        } else {
-            out.push_back(text[i]);
-        }
+        if (index >= args.size()) continue;
+        out.append(text.substr(from, i - from));
+        out.append(*(args.begin() + index));
+        from = ++i + 1;
     }
+    out.append(text.substr(from));
     return out;
 }
 

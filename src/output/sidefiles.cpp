@@ -6,7 +6,9 @@
 #include "diag/strings.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace output {
 
@@ -67,11 +69,13 @@ constexpr ListingHeaderLayout kListingHeader;
 void appendToGeneratedFileList(const std::string& path) {
     const std::string& logPath = config::settings().glentoLogPath;
     if (logPath.empty()) return;
-    std::FILE* log = std::fopen(logPath.c_str(), "a");
-    if (!log) diag::fatal("IMPOUVFIC", logPath);
+    // A FIFO without a reader is refused rather than waited for.
+    const int log = ::open(logPath.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                           0666);
+    if (log < 0) diag::fatal("IMPOUVFIC", logPath);
     const std::string line = generatedFileListLine(path);
-    std::fwrite(line.data(), 1, line.size(), log);
-    if (std::fclose(log) != 0) diag::fatal("IMPFERFIC", logPath);
+    const bool written = ::write(log, line.data(), line.size()) == static_cast<ssize_t>(line.size());
+    if (::close(log) != 0 || !written) diag::fatal("IMPFERFIC", logPath);
 }
 
 // "* text *" lines of the file header, the text cut at "/", " " and ","
@@ -132,9 +136,16 @@ OutputFile::~OutputFile() {
 }
 
 void OutputFile::open(const std::string& path) {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+    opened_ = false;
+    if (pending_.create(path)) file_ = ::fdopen(pending_.descriptor(), "w+");
+    if (!file_) {
+        pending_.discard(false);
+        diag::fatal("IMPOUVFIC", path);
+    }
     path_ = path;
-    file_ = std::fopen(path.c_str(), "w+");
-    if (!file_) diag::fatal("IMPOUVFIC", path);
+    opened_ = true;
 }
 
 void OutputFile::write(std::string_view text) {
@@ -150,19 +161,25 @@ void OutputFile::writeLine(std::string_view line) {
 
 void OutputFile::close(bool remove) {
     if (!file_) return;
-    std::FILE* file = file_;
-    file_ = nullptr;
-    const bool failed = std::fflush(file) != 0 || std::ferror(file);
-    if (std::fclose(file) != 0 || failed) {
-        if (!remove) diag::fatal("IMPFERFIC", path_);
+    std::FILE* file = std::exchange(file_, nullptr);
+    const bool written = std::fflush(file) == 0 && !std::ferror(file);
+    const bool closed = std::fclose(file) == 0;
+    if (remove) {
+        pending_.discard(true);
+        return;
     }
-    if (remove) ::unlink(path_.c_str());
+    if (!written || !closed) {
+        pending_.discard(false);
+        diag::fatal("IMPFERFIC", path_);
+    }
+    if (!pending_.commit()) diag::fatal("IMPFERFIC", path_);
 }
 
 void OutputFile::discard() {
     if (file_) std::fclose(file_);
     file_ = nullptr;
-    if (!path_.empty()) ::unlink(path_.c_str());
+    if (opened_) pending_.discard(true);
+    opened_ = false;
 }
 
 std::string generatedFileListLine(const std::string& path) {

@@ -3,11 +3,12 @@
 // order they happened. A line that cannot be read is reported and skipped;
 // a file that ends early is a harness that stopped.
 #include "diag/diag.h"
+#include "diag/files.h"
 #include "report/report_internal.h"
 
 #include <cctype>
 #include <charconv>
-#include <fstream>
+#include <sstream>
 #include <unordered_map>
 
 namespace report {
@@ -318,11 +319,12 @@ bool splitFields(std::string_view line, std::vector<Field>& fields) {
 }
 
 bool readRio(const std::string& path, Run& run) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string whole;
+    if (diag::readInputFile(path, whole) != diag::InputStatus::Read) {
         diag::raiseMessage(diag::Level::E, "STXERRRIO", path + " (cannot be read)", {}, 0);
         return false;
     }
+    std::istringstream in(whole);
     RioReader reader{run, path, 0, nullptr};
     std::string text;
     if (!std::getline(in, text) || text.rfind(kHeader, 0) != 0) {

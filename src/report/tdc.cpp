@@ -2,11 +2,11 @@
 // program, where each test stands in the script files, and the description
 // of every check ("V"), list ("N") and stub ("M").
 #include "diag/diag.h"
+#include "diag/files.h"
 #include "report/report_internal.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <sstream>
 
 namespace report {
@@ -28,11 +28,8 @@ struct TdcReader {
 };
 
 bool readLines(const std::string& path, std::vector<std::string>& lines) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream whole;
-    whole << in.rdbuf();
-    const std::string text = whole.str();
+    std::string text;
+    if (diag::readInputFile(path, text) != diag::InputStatus::Read) return false;
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();

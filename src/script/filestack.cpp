@@ -8,8 +8,6 @@
 #include "output/output.h"
 #include "script/script_internal.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -51,22 +49,9 @@ struct LineSource {
     }
 };
 
-// The same file under another name (a link, "./a.ptu") is the same file.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
-
-FileIdentity identityOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return {};
-    return {info.st_dev, info.st_ino};
-}
-
 struct FileFrame {
     std::string name;
-    FileIdentity identity;
+    std::optional<diag::FileIdentity> identity;  // the same file under another name is the same file
     LineSource source;
     int fileNumber = 0;
     std::optional<std::string> resumeLine;
@@ -110,12 +95,12 @@ void startReading(LineSource& source, const std::string& path) {
 
 bool openManaged(ManagedFile& slot, int kind, const std::string& path) {
     slot.path = path;
-    slot.open = readWholeFile(path, slot.source.text);
+    const diag::InputStatus status = readWholeFile(path, slot.source.text);
+    slot.open = status == diag::InputStatus::Read;
     if (!slot.open) {
-        slot.source.text.clear();
         if (kind == F_SOURCE) {
             diag::setCurrentFile(path);
-            diag::fatal("IMPOUVFIC", path);
+            diag::fatal(unreadableCode(status, "IMPOUVFIC"), path);
         }
         return false;
     }
@@ -166,40 +151,31 @@ void recordVersionLine(std::string_view line, std::string_view marker, std::stri
 
 }  // namespace
 
-bool readWholeFile(const std::string& path, std::string& content) {
-    content.clear();
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (!stream) return false;
-    struct stat info {};
-    bool readable = ::fstat(::fileno(stream), &info) == 0 && !S_ISDIR(info.st_mode);
-    char buffer[65536];
-    while (readable) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, stream);
-        content.append(buffer, got);
-        if (got < sizeof buffer) break;
-    }
-    readable = readable && !std::ferror(stream);
-    std::fclose(stream);
-    return readable;
+diag::InputStatus readWholeFile(const std::string& path, std::string& content) {
+    return diag::readInputFile(path, content);
+}
+
+std::string_view unreadableCode(diag::InputStatus status, std::string_view code) {
+    return status == diag::InputStatus::TooLarge ? "FICTROGROS" : code;
 }
 
 bool openScriptFile(const std::string& name) {
     auto& s = stack();
-    const FileIdentity identity = identityOf(name);
+    const auto identity = diag::identityOf(name);
     for (const auto& frame : s.frames)
-        if (frame.name == name || (identity != FileIdentity{} && frame.identity == identity)) {
+        if (frame.name == name || (identity && frame.identity == identity)) {
             diag::error("LIGNTRAIT", name);
             return false;
         }
     FileFrame frame;
-    if (!readWholeFile(name, frame.source.text)) {
+    if (const auto status = readWholeFile(name, frame.source.text); status != diag::InputStatus::Read) {
         // An unreadable include is reported like a missing one; the run goes on.
         if (!s.frames.empty()) {
-            diag::error("FICINCINC", name);
+            diag::error(unreadableCode(status, "FICINCINC"), name);
             return false;
         }
         diag::setCurrentFile(name);
-        diag::fatal("IMPOUVFIC", name);
+        diag::fatal(unreadableCode(status, "IMPOUVFIC"), name);
     }
     frame.name = name;
     frame.identity = identity;

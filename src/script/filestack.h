@@ -2,6 +2,8 @@
 // file manager through which the driver opens the -SOURCE file.
 #pragma once
 
+#include "diag/files.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,9 +51,10 @@ void closeMainScript();
 // directory that holds it; empty when none.
 std::string findIncludeFile(const std::string& name);
 
-// The whole content of a readable regular file; false for a missing or
-// unreadable file or a directory.
-bool readWholeFile(const std::string& path, std::string& content);
+// The whole content of a regular file within the input limit; a directory, a
+// device or a FIFO is never opened for reading.
+diag::InputStatus readWholeFile(const std::string& path, std::string& content);
+
 
 // ---- File manager -----------------------------------------------------------
 

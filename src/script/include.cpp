@@ -71,8 +71,9 @@ void includeCode(const Statement& statement) {
     const std::string found = findIncludeFile(name);
     writeIncludeRecord(name, found);
     std::string content;
-    if (found.empty() || !readWholeFile(found, content)) {
-        diag::error("FICINCINC", name);
+    const auto status = found.empty() ? diag::InputStatus::Unreadable : readWholeFile(found, content);
+    if (status != diag::InputStatus::Read) {
+        diag::error(unreadableCode(status, "FICINCINC"), name);
         return;
     }
     emitLines(content);

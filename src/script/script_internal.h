@@ -1,6 +1,7 @@
 // Shared between the files of the script module (and its unit tests) only.
 #pragma once
 
+#include "diag/files.h"
 #include "output/output.h"
 #include "script/reader.h"
 
@@ -54,6 +55,10 @@ void dispatchStatement(std::string_view text, const HandlerTable& handlers);
 int keywordLanguage();
 // The keyword text of a statement in that language.
 std::string keywordText(std::string_view french, std::string_view english);
+
+// The message for an input that could not be read: FICTROGROS for one beyond
+// the input limit, else the code given.
+std::string_view unreadableCode(diag::InputStatus status, std::string_view code);
 
 // The INCLUDE forms.
 void includeCode(const Statement& statement);

@@ -7,10 +7,14 @@
 // Case layout (tests/e2e/cases/<suite>/<case>/):
 //   cmd        one argument per line (the program itself is implicit)
 //   env        optional: NAME=value sets, -NAME unsets
+//   fifos      optional: names of FIFOs made in the working directory
 //   input/     files copied into the working directory before the run
+//              (symbolic links stay links)
 //   expected/  status, stderr, optional stdout, and files/: every file that
 //              the run creates or changes in the working directory, each
-//              name followed by ".expected"
+//              name followed by ".expected" (a symbolic link reads as
+//              "-> target"); optional removed: the input files the run
+//              removes, one a line
 //   nocompile  optional: the generated harness is not compiled
 //
 // In commands, environments and expected texts @WORK@ stands for the working
@@ -22,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -150,16 +155,25 @@ std::vector<std::string> baseEnvironment(const fs::path& caseDir, const fs::path
     return out;
 }
 
+// Regular files by content and symbolic links by target; other kinds of file
+// (FIFOs) are left out.
 std::map<std::string, std::string> snapshot(const fs::path& root, std::string_view suffix = {}) {
     std::map<std::string, std::string> files;
     if (!fs::exists(root)) return files;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (!entry.is_regular_file()) continue;
-        std::string name = fs::relative(entry.path(), root).string();
+        // Lexically: the name of a link, not of what it points at.
+        std::string name = entry.path().lexically_relative(root).string();
         if (!suffix.empty() && name.ends_with(suffix)) name.resize(name.size() - suffix.size());
-        files[name] = readFile(entry.path());
+        if (entry.is_symlink()) files[name] = "-> " + fs::read_symlink(entry.path()).string();
+        else if (entry.is_regular_file()) files[name] = readFile(entry.path());
     }
     return files;
+}
+
+std::string joinedLines(const std::vector<std::string>& names) {
+    std::string text;
+    for (const auto& name : names) text += name + "\n";
+    return text;
 }
 
 class EndToEnd : public testing::Test {
@@ -174,7 +188,11 @@ public:
         // outputs which show it look the same wherever the sources are.
         fs::create_directory_symlink(kSourceRoot / "target", scratch / "target");
         if (fs::exists(caseDir_ / "input"))
-            fs::copy(caseDir_ / "input", work, fs::copy_options::recursive);
+            fs::copy(caseDir_ / "input", work, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+        if (fs::exists(caseDir_ / "fifos")) {
+            for (const auto& name : lines(readFile(caseDir_ / "fifos")))
+                ASSERT_EQ(::mkfifo((work / name).c_str(), 0600), 0) << name;
+        }
         const auto before = snapshot(work);
         std::vector<std::string> argv = {kCompiler.string()};
         for (auto line : lines(readFile(caseDir_ / "cmd"))) {
@@ -185,11 +203,13 @@ public:
         }
         const Outcome outcome = run(argv, baseEnvironment(caseDir_, scratch), work, scratch);
         auto after = snapshot(work);
+        std::vector<std::string> removed;
         for (const auto& [name, content] : before) {
             auto it = after.find(name);
-            if (it != after.end() && it->second == content) after.erase(it);
+            if (it == after.end()) removed.push_back(name);
+            else if (it->second == content) after.erase(it);
         }
-        compare(outcome, after, scratch);
+        compare(outcome, after, removed, scratch);
         compileHarnesses(after, work, scratch);
         fs::remove_all(scratch);
     }
@@ -211,10 +231,12 @@ private:
     }
 
     void compare(const Outcome& outcome, const std::map<std::string, std::string>& files,
+                 const std::vector<std::string>& removed,
                  const fs::path& work) const {  // work: the scratch directory
         const fs::path expected = caseDir_ / "expected";
         if (std::getenv("VORNE_UPDATE_GOLDEN")) {
             fs::remove_all(expected);
+            if (!removed.empty()) writeFile(expected / "removed", joinedLines(removed));
             writeFile(expected / "status", std::to_string(outcome.status) + "\n");
             writeFile(expected / "stderr", normalised(outcome.err, work));
             if (!outcome.out.empty()) writeFile(expected / "stdout", normalised(outcome.out, work));
@@ -223,6 +245,8 @@ private:
             return;
         }
         EXPECT_EQ(std::to_string(outcome.status) + "\n", readFile(expected / "status")) << "exit status";
+        const std::string expectedRemoved = fs::exists(expected / "removed") ? readFile(expected / "removed") : "";
+        EXPECT_EQ(joinedLines(removed), expectedRemoved) << "input files removed";
         EXPECT_EQ(normalised(outcome.err, work), readFile(expected / "stderr")) << "standard error";
         const std::string expectedOut = fs::exists(expected / "stdout") ? readFile(expected / "stdout") : "";
         EXPECT_EQ(normalised(outcome.out, work), expectedOut) << "standard output";

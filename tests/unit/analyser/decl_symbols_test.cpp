@@ -132,3 +132,22 @@ TEST_F(Decl, QualifiedNamesFollowTheScopes) {
 }
 
 }  // namespace
+
+// A fresh analysis in the same process shares base types, their qualified
+// forms, built-in typedefs and named scopes anew: nothing kept from before
+// points at a record that is gone.
+TEST_F(Decl, AFreshAnalysisForgetsEveryRecord) {
+    const std::string text =
+        "typedef const unsigned short U; U a; volatile U b; const int c, d; __builtin_va_list v;\n";
+    const auto analyseAll = [&] {
+        analyse(text);
+        analyser::CPP_analyse_decl("long inner;", "space", "t.h", 1, decltest::capture);
+        return typeOf("a") + "|" + typeOf("b") + "|" + typeOf("c") + "|" + typeOf("v");
+    };
+    const std::string first = analyseAll();
+    resetAnalysis();
+    EXPECT_EQ(find("a"), nullptr);
+    EXPECT_EQ(analyseAll(), first);
+    EXPECT_EQ(find("c")->type, find("d")->type) << "the qualified base type is shared again";
+    EXPECT_TRUE(captured().empty());
+}

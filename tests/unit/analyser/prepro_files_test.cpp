@@ -3,6 +3,12 @@
 #include "prepro_fixture.h"
 #include "test_support.h"
 
+#include "diag/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 using preprotest::Prepro;
@@ -37,6 +43,22 @@ TEST_F(Files, SystemDirectoriesOnlyOnRequest) {
     init({}, {});
     EXPECT_EQ(run("#if __has_include(<stdio.h>)\nfound\n#endif\n"), "found");
     ::unsetenv("HRW_ADD_USR_INCLUDE");
+}
+
+// Only regular files are included, never beyond the input limit; a FIFO
+// without a writer is not waited for.
+TEST_F(Files, SpecialAndOversizedHeadersAreRefused) {
+    ASSERT_EQ(::mkfifo("fifo.h", 0600), 0);
+    const int fd = ::open("huge.h", O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(diag::kInputLimit) + 1), 0);
+    ::close(fd);
+    EXPECT_EQ(run("#include \"fifo.h\"\n#include \"/dev/zero\"\n#include \"huge.h\"\nafter\n"), "after");
+    ASSERT_EQ(captured().size(), 3u);
+    EXPECT_EQ(captured()[0].code, "IMPOUVFIC");
+    EXPECT_EQ(captured()[1].code, "IMPOUVFIC");
+    EXPECT_EQ(captured()[2].code, "FICTROGROS");
+    EXPECT_EQ(captured()[2].parameter, "huge.h");
 }
 
 TEST_F(Files, CommandLineDirectoriesInTheirOrder) {

@@ -67,6 +67,8 @@ TEST_F(Messages, LinesGoToStandardErrorAndTheMessageFile) {
     diag::raiseMessage(diag::Level::W, "STXMETAIN", "X", "a.ptu", 12);
     diag::raiseMessage(diag::Level::I, "NOSUCHCODE", "x", "", 0);
     const std::string err = testing::internal::GetCapturedStderr();
+    // The listing appears whole, when it is closed.
+    EXPECT_FALSE(std::filesystem::exists("a.lis"));
     diag::closeMessageFile();
     const std::string expected =
         "Morvik-W-STXMETAIN,  [a.ptu:12] Unknown keyword: X\n"

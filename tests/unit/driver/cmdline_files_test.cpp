@@ -117,6 +117,16 @@ TEST_F(OptionFiles, FilesThatCannotBeReadAreError17) {
     EXPECT_EQ(expand({"-OPTION="}), (Error{kFileNotFound, ""}));
 }
 
+
+// The option files read are kept, so that no output of the run replaces one.
+TEST_F(OptionFiles, TheFilesReadAreListed) {
+    scratch.write("one", "-NOEDIT");
+    scratch.write("two", "b.cc");
+    Words files;
+    ASSERT_FALSE(expandArguments(Words{"a.ptu", "@one", "-OPTION=two", "@one"}, expanded, &files));
+    EXPECT_EQ(files, (Words{"one", "two", "one"}));
+}
+
 // Only the command line names option files, so no file can lead back to itself.
 TEST_F(OptionFiles, WordsOfAFileNeverNameOptionFiles) {
     scratch.write("self", "a @self");
@@ -141,20 +151,18 @@ TEST_F(OptionFiles, BinaryAndLongFiles) {
     EXPECT_EQ(expanded.back(), std::string(100000, 'w'));
 }
 
-// Files that never end, or are far larger than any list of options, are
-// refused with error 3 before they can exhaust memory; a named pipe without
-// a writer reads as empty instead of blocking the run.
-TEST_F(OptionFiles, EndlessAndHugeFilesAreError3) {
-    EXPECT_EQ(expand({"a", "@/dev/zero"}), (Error{kLengthTooLarge, "/dev/zero"}));
+// Only regular files are read: a device that never ends and a named pipe
+// without a writer are not found, at once; a file far larger than any list
+// of options is refused with error 3, unread.
+TEST_F(OptionFiles, SpecialAndHugeFilesAreRefused) {
+    EXPECT_EQ(expand({"a", "@/dev/zero"}), (Error{kFileNotFound, "/dev/zero"}));
+    const auto fifo = scratch.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(expand({"a", "@" + fifo.string()}), (Error{kFileNotFound, fifo.string()}));
     const auto huge = scratch.path() / "huge";
     scratch.write("huge", "-NOEDIT\n");
     std::filesystem::resize_file(huge, std::uintmax_t{1} << 30);  // sparse
     EXPECT_EQ(expand({"@" + huge.string()}), (Error{kLengthTooLarge, huge.string()}));
-
-    const auto fifo = scratch.path() / "fifo";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    ASSERT_FALSE(expand({"a", "@" + fifo.string()}));
-    EXPECT_EQ(expanded, Words{"a"});
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -136,6 +138,48 @@ TEST_F(OutputLayer, KeywordLanguageOfTextsAndExpressions) {
               "Morvik-E-SYNTAXERO,  <IDENTIFIER> expected\n");
     output::resetGeneration();
     EXPECT_EQ(output::keywordLanguage(), values::kFrenchAlternate);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> namesIn(const std::filesystem::path& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// An output file appears at its path only when it is closed complete; a run
+// with errors leaves nothing there, not even what stood there before.
+TEST(OutputFiles, AppearWholeOrNotAtAll) {
+    testsupport::ScratchDirectory scratch;
+    scratch.write("stale.cc", "// an earlier run\n");
+    output::OutputFile kept, dropped;
+    kept.open("G.cc");
+    kept.writeLine("int x;");
+    dropped.open("stale.cc");
+    dropped.writeLine("int y;");
+    EXPECT_FALSE(std::filesystem::exists("G.cc"));
+    EXPECT_EQ(testsupport::readFile("stale.cc"), "// an earlier run\n");
+    kept.close(false);
+    dropped.close(true);
+    EXPECT_EQ(testsupport::readFile("G.cc"), "int x;\n");
+    EXPECT_EQ(namesIn(scratch.path()), std::vector<std::string>{"G.cc"});
+    // A fatal exit afterwards removes what the run wrote.
+    kept.discard();
+    EXPECT_TRUE(namesIn(scratch.path()).empty());
+}
+
+TEST(OutputFiles, OnlyFilesAndLinksAreWritten) {
+    testsupport::ScratchDirectory scratch;
+    std::filesystem::create_directory("dir.cc");
+    output::OutputFile file;
+    EXPECT_EXIT(file.open("dir.cc"), testing::ExitedWithCode(7), "IMPOUVFIC,  Cannot open the file dir.cc");
+    EXPECT_EXIT(file.open("/dev/null"), testing::ExitedWithCode(7), "Cannot open the file /dev/null");
+    EXPECT_EXIT(file.open("none/G.cc"), testing::ExitedWithCode(7), "Cannot open the file none/G.cc");
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -104,6 +106,19 @@ TEST_F(Report, MissingFilesAndBadArguments) {
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   "usage: vorne-report G.tdc G.rio [--junit FILE] [--html FILE] [-o FILE]\n");
     }
+}
+
+// A FIFO or a directory in place of the files is refused at once: the
+// report never waits for a writer that will not come.
+TEST_F(Report, FilesThatAreNotRegularAreRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo("G.tdc", 0600), 0);
+    fs::create_directory("G.rio");
+    diag::resetForTesting();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(report::runReport({"G.tdc", "G.rio"}), report::kUnusableFiles);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Morvik-E-STXERRRIO,  Syntax error in the file .RIO or .TDC G.tdc (cannot be read)\n"
+              "Morvik-E-STXERRRIO,  Syntax error in the file .RIO or .TDC G.rio (cannot be read)\n");
 }
 
 // A line that cannot be read is reported and skipped; the rest counts.

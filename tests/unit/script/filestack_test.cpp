@@ -3,6 +3,10 @@
 #include "script/filestack.h"
 #include "script_fixture.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 using scripttest::ScriptTest;
@@ -102,6 +106,33 @@ TEST_F(FileStack, UnreadableFiles) {
     EXPECT_FALSE(script::openScriptFile("dir.ptu"));
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Morvik-E-FICINCINC,  [a.ptu:-1] The file dir.ptu cannot be found\n");
+    EXPECT_EQ(script::scriptDepth(), 1u);
+}
+
+// A script or a -SOURCE file beyond the input limit is refused unread: fatal
+// for the main script and the source, an error for an include.
+TEST_F(FileStack, OversizedAndSpecialFiles) {
+    for (const char* name : {"huge.ptu", "huge.c"}) {
+        const int fd = ::open(name, O_WRONLY | O_CREAT, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(diag::kInputLimit) + 1), 0);
+        ::close(fd);
+    }
+    ASSERT_EQ(::mkfifo("fifo.ptu", 0600), 0);
+    EXPECT_EXIT(script::openScriptFile("huge.ptu"), testing::ExitedWithCode(7),
+                "Morvik-F-FICTROGROS,  \\[huge.ptu:0\\] The file huge.ptu is larger than 1 GB");
+    EXPECT_EXIT(script::openScriptFile("fifo.ptu"), testing::ExitedWithCode(7),
+                "Morvik-F-IMPOUVFIC,  \\[fifo.ptu:0\\] Cannot open the file fifo.ptu");
+    EXPECT_EXIT(script::fileManager(script::A_OUVRIR, script::F_SOURCE, "huge.c"), testing::ExitedWithCode(7),
+                "FICTROGROS,  \\[huge.c:0\\] The file huge.c is larger than 1 GB");
+    scratch_.write("a.ptu", "x\n");
+    ASSERT_TRUE(script::openScriptFile("a.ptu"));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(script::openScriptFile("huge.ptu"));
+    EXPECT_FALSE(script::openScriptFile("fifo.ptu"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Morvik-E-FICTROGROS,  [a.ptu:-1] The file huge.ptu is larger than 1 GB\n"
+              "Morvik-E-FICINCINC,  [a.ptu:-1] The file fifo.ptu cannot be found\n");
     EXPECT_EQ(script::scriptDepth(), 1u);
 }
 

@@ -1,0 +1,1 @@
+#define UNIT 1

@@ -1,0 +1,1 @@
+victim.G.cc

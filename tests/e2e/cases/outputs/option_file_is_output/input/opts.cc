@@ -1,0 +1,1 @@
+-CONST=opts.cc

@@ -1,0 +1,12 @@
+HEADER m,1,1
+BEGIN
+#struct Overflow {};
+SERVICE s
+TEST t
+FAMILY f
+ELEMENT
+EXCEPTION Overflow()
+#throw Overflow();
+END ELEMENT
+END TEST
+END SERVICE

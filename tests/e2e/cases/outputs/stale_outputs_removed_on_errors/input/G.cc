@@ -1,0 +1,1 @@
+// stale G.cc
