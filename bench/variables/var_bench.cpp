@@ -1,6 +1,7 @@
 // Benchmark of the variable statements: a script of 10,000 VAR statements
 // (scalars of every native kind, arrays and structures) over a 5,000-line
-// header, compiled by vorneprepro without declaration analysis, against
+// header, compiled by vorneprepro with declaration analysis (C expressions
+// typed over the header) and without it, each against
 // "g++ -std=c++17 -O0 -fsyntax-only" on the harness it generates, measured
 // in the same run. Reports the processor time (user and system, the child
 // processes of g++ included) and the wall time of each, and their ratios;
@@ -62,20 +63,22 @@ void keepBest(Measure& best, const Measure& m) {
 // Kinds of the statements, in turn: the header declares their variables.
 struct Kind {
     const char* cDeclaration;  // %d: the number
-    const char* statement;     // %d: the number
+    const char* statement;     // %d: the number; without declaration analysis
+    const char* analysed;      // %d: the number; with it
 };
 
 constexpr Kind kKinds[] = {
-    {"long i%d;", "VAR i%d, int, INIT = %d, EV = INIT + 1"},
-    {"unsigned u%d;", "VAR u%d, unsigned, INIT = 7, EV = 7"},
-    {"double d%d;", "VAR d%d, double, INIT = 1.5, EV = 1.5, DELTA = 1%%"},
-    {"char c%d;", "VAR c%d, char, INIT = 'a', EV = 'a'"},
-    {"char s%d[16];", "VAR s%d, string, INIT = \"abc\", EV = \"abc\""},
-    {"void *p%d;", "VAR p%d, pointer, INIT = NIL, EV = NIL"},
-    {"long r%d;", "VAR r%d, int, INIT = 3, MIN = 0, MAX = 5"},
-    {"long t%d[4];", "VAR t%d[0..3], int, INIT = 0, EV = 0"},
-    {"long l%d[3];", "VAR l%d[0..2], int, INIT = [1, 2, 3], EV = INIT"},
-    {"Point q%d;", "VAR q%d, point, INIT = (1, 2.5), EV = (x => 1, OTHERS => 2.5)"},
+    {"long i%d;", "VAR i%d, int, INIT = %d, EV = INIT + 1", "VAR i%d, INIT = %d, EV = INIT + 1"},
+    {"unsigned u%d;", "VAR u%d, unsigned, INIT = 7, EV = 7", "VAR u%d, INIT = 7, EV = 7"},
+    {"double d%d;", "VAR d%d, double, INIT = 1.5, EV = 1.5, DELTA = 1%%", "VAR d%d, INIT = 1.5, EV = 1.5, DELTA = 1%%"},
+    {"char c%d;", "VAR c%d, char, INIT = 'a', EV = 'a'", "VAR c%d, INIT = 'a', EV = 'a'"},
+    {"char s%d[16];", "VAR s%d, string, INIT = \"abc\", EV = \"abc\"", "VAR s%d, INIT = \"abc\", EV = \"abc\""},
+    {"void *p%d;", "VAR p%d, pointer, INIT = NIL, EV = NIL", "VAR p%d, INIT = NIL, EV = NIL"},
+    {"long r%d;", "VAR r%d, int, INIT = 3, MIN = 0, MAX = 5", "VAR r%d, INIT = 3, MIN = 0, MAX = 5"},
+    {"long t%d[4];", "VAR t%d[0..3], int, INIT = 0, EV = 0", "VAR t%d, INIT = 0, EV = 0"},
+    {"long l%d[3];", "VAR l%d[0..2], int, INIT = [1, 2, 3], EV = INIT", "VAR l%d, INIT = {1, 2, 3}, EV = INIT"},
+    {"Point q%d;", "VAR q%d, point, INIT = (1, 2.5), EV = (x => 1, OTHERS => 2.5)",
+     "VAR q%d, INIT = {1, 2.5}, EV = {x => 1, others => 2.5}"},
 };
 constexpr int kKindCount = sizeof kKinds / sizeof kKinds[0];
 
@@ -85,21 +88,55 @@ std::string formatted(const char* pattern, int n) {
     return buffer;
 }
 
+void writeScript(const fs::path& path, bool analysed) {
+    std::ofstream script(path);
+    script << "HEADER bench, 1, 1\nBEGIN\n##include \"unit.h\"\n";
+    if (!analysed) script << "DEFINE STRUCTURE point\nFIELD x = int\nFIELD y = double\nEND DEFINE\n";
+    script << "SERVICE s\n";
+    for (int n = 0; n < kStatements; ++n) {
+        if (n % 100 == 0) script << (n ? "END ELEMENT\nEND TEST\n" : "") << "TEST t" << n << "\nFAMILY f\nELEMENT\n";
+        const Kind& kind = kKinds[n % kKindCount];
+        script << formatted(analysed ? kind.analysed : kind.statement, n) << "\n";
+    }
+    script << "END ELEMENT\nEND TEST\nEND SERVICE\n";
+}
+
 void writeInputs(const fs::path& dir) {
     std::ofstream header(dir / "unit.h");
-    header << "struct Point { long x; double y; };\n";
+    header << "typedef struct Point { long x; double y; } Point;\n";
     const int perLine = (kStatements + kHeaderLines - 2) / (kHeaderLines - 1);
     for (int n = 0; n < kStatements; ++n)
         header << formatted(kKinds[n % kKindCount].cDeclaration, n) << ((n + 1) % perLine ? " " : "\n");
     header << "\n";
-    std::ofstream script(dir / "bench.ptu");
-    script << "HEADER bench, 1, 1\nBEGIN\n##include \"unit.h\"\nDEFINE STRUCTURE point\nFIELD x = int\n"
-              "FIELD y = double\nEND DEFINE\nSERVICE s\n";
-    for (int n = 0; n < kStatements; ++n) {
-        if (n % 100 == 0) script << (n ? "END ELEMENT\nEND TEST\n" : "") << "TEST t" << n << "\nFAMILY f\nELEMENT\n";
-        script << formatted(kKinds[n % kKindCount].statement, n) << "\n";
+    writeScript(dir / "native.ptu", false);
+    writeScript(dir / "analysed.ptu", true);
+}
+
+struct Side {
+    Measure compiler, gxx;
+};
+
+// The runs alternate, so that both see the same load of a shared machine.
+Side measure(const fs::path& dir, const std::string& script, const std::string& options, int runs) {
+    const std::string env = "cd " + dir.string() + " && MORVIKDIR=" VORNE_MORVIKDIR " HRLTGT=" VORNE_SOURCE_DIR
+                            "/target SOURCE_DATE_EPOCH=0 ";
+    const std::string harness = script + ".cc";
+    const std::string compile = env + VORNE_COMPILER " " + script + ".ptu " + harness + options;
+    const std::string check = "cd " + dir.string() + " && g++ -std=c++17 -O0 -fsyntax-only -I" VORNE_SOURCE_DIR
+                              "/target/lib " + harness;
+    Side side{runOnce(compile), runOnce(check)};
+    for (int i = 1; i < runs; ++i) {
+        keepBest(side.compiler, runOnce(compile));
+        keepBest(side.gxx, runOnce(check));
     }
-    script << "END ELEMENT\nEND TEST\nEND SERVICE\n";
+    return side;
+}
+
+void print(const char* name, const Side& side) {
+    std::printf("%-24s%8.3f s %8.3f s\n", name, side.compiler.cpu, side.compiler.wall);
+    std::printf("  g++ -O0 -fsyntax-only %8.3f s %8.3f s\n", side.gxx.cpu, side.gxx.wall);
+    std::printf("  ratio                 %8.1f %% %8.1f %%\n", 100.0 * side.compiler.cpu / side.gxx.cpu,
+                100.0 * side.compiler.wall / side.gxx.wall);
 }
 
 }  // namespace
@@ -109,28 +146,16 @@ int main(int argc, char** argv) {
     const fs::path dir = fs::temp_directory_path() / ("vorne-var-bench-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     writeInputs(dir);
-    const std::string env = "cd " + dir.string() + " && MORVIKDIR=" VORNE_MORVIKDIR " HRLTGT=" VORNE_SOURCE_DIR
-                            "/target SOURCE_DATE_EPOCH=0 ";
-    const std::string compile = env + VORNE_COMPILER " bench.ptu G.cc -NOANALYZE";
-    const std::string check = "cd " + dir.string() + " && g++ -std=c++17 -O0 -fsyntax-only -I" VORNE_SOURCE_DIR
-                              "/target/lib G.cc";
-    // The runs alternate, so that both see the same load of a shared machine.
-    Measure compiler = runOnce(compile);
-    Measure gxx = runOnce(check);
-    for (int i = 1; i < runs; ++i) {
-        keepBest(compiler, runOnce(compile));
-        keepBest(gxx, runOnce(check));
-    }
+    const Side analysed = measure(dir, "analysed", "", runs);
+    const Side native = measure(dir, "native", " -NOANALYZE", runs);
     std::printf("%d VAR statements over a %d-line header (best of %d)\n", kStatements, kHeaderLines, runs);
-    if (compiler.cpu < 0 || gxx.cpu < 0) {
+    if (analysed.compiler.cpu < 0 || analysed.gxx.cpu < 0 || native.compiler.cpu < 0 || native.gxx.cpu < 0) {
         std::printf("a run failed; inputs kept in %s\n", dir.c_str());
         return 1;
     }
     std::printf("                        processor     wall\n");
-    std::printf("vorneprepro -NOANALYZE  %8.3f s %8.3f s\n", compiler.cpu, compiler.wall);
-    std::printf("g++ -O0 -fsyntax-only   %8.3f s %8.3f s\n", gxx.cpu, gxx.wall);
-    std::printf("ratio                   %8.1f %% %8.1f %%\n", 100.0 * compiler.cpu / gxx.cpu,
-                100.0 * compiler.wall / gxx.wall);
+    print("vorneprepro (analysed)", analysed);
+    print("vorneprepro -NOANALYZE", native);
     fs::remove_all(dir);
     return 0;
 }

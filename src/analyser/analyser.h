@@ -8,6 +8,8 @@
 #include "values/typekinds.h"
 
 #include <functional>
+#include <optional>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -105,6 +107,45 @@ std::string fieldPath(const decl::Type* type, int n, bool nested);
 bool isTestableField(const decl::Type* type, int n);
 // Whether an array or pointer type ends on a signed char.
 bool endsOnSignedChar(const decl::Type* type);
+
+// ---- Expressions of test scripts ---------------------------------------------------
+
+// A C/C++ expression of a test script analysed over the symbol table: its
+// type (null when the type search refused it, after a warning), its C text
+// and whether it is a literal constant. Nothing when it cannot be read
+// (SYNTAXERR, UNEXP_EOF, AFFECTATI, SOUSEXPRE, POSTINCRE, POSTDECRE).
+struct AnalysedExpression {
+    const decl::Type* type = nullptr;
+    std::string image;
+    bool literal = false;
+};
+std::optional<AnalysedExpression> analyseExpression(std::string_view text);
+
+// One dimension of a tested array: its index bounds, and whether the lower
+// bound was written (positional values are then counted from it).
+struct ArrayBounds {
+    long long low = 0;
+    long long high = 0;
+    bool lowWritten = false;
+};
+// An array value list (or a text that is not a list, written as its image)
+// as one conditional expression over I<firstLevel>, I<firstLevel+1>, ...
+// for the dimensions given, outermost first; french selects "autres" over
+// "others". Nothing when the
+// list is refused (NBVALINCO, OMIVALTAB, TABEXPINC; INDICEINC drops one
+// association).
+std::optional<std::string> arrayListText(std::string_view list, const std::vector<ArrayBounds>& dimensions,
+                                         int firstLevel, bool french);
+
+// Types as the tested variables see them.
+bool isConstQualified(const decl::Type* type);
+bool isRecordType(const decl::Type* type);
+bool isUnionType(const decl::Type* type);
+// An array's element type and size (-1 when unknown, with its bound as
+// written in sizeExpression); null for another type.
+const decl::Type* arrayElement(const decl::Type* type, long long& count, std::string& sizeExpression);
+// The type of the n-th field (1-based) of a structure, or null.
+const decl::Type* fieldType(const decl::Type* type, int n);
 
 // ---- Listing ---------------------------------------------------------------------------
 

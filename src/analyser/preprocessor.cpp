@@ -392,6 +392,8 @@ const TypeModifier* findTypeModifier(std::string_view word) {
 
 const std::vector<std::string>& includedFiles() { return state().includedFiles; }
 
+bool isMacroDefined(std::string_view name) { return state().macros.find(name) != nullptr; }
+
 bool analysisOn() { return state().analysisOn; }
 
 }  // namespace analyser

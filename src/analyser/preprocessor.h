@@ -70,6 +70,9 @@ const TypeModifier* findTypeModifier(std::string_view word);
 // Every file read through "#include" so far, each path once, in order.
 const std::vector<std::string>& includedFiles();
 
+// Whether a macro of that name is defined now.
+bool isMacroDefined(std::string_view name);
+
 // The analysis switch driven by the stop/start pragmas.
 bool analysisOn();
 

@@ -250,6 +250,7 @@ struct Arena {
     std::array<Declaration*, 3> builtins{};
     std::unordered_map<Name, Scope*> namedScopes;
     Declaration* deducedType = nullptr;  // "auto" of C++, as a typedef of a named type
+    std::unordered_map<std::string, const Type*> expressionTypes;  // types named by script expressions
 };
 Arena& arena();
 

@@ -62,32 +62,41 @@ std::optional<Value> analyseValue(std::string_view text, const TypeFields& targe
 void defineMacro(std::string_view name, std::string_view value);
 void undefineMacro(std::string_view name);
 
-// The aggregate texts of one structure variable.
+// The aggregate texts of one structure variable (its clauses allow only
+// INIT and EV).
 struct AggregateRequest {
     std::string variable;
-    std::string init, ev, min, max, delta;
+    std::string init, ev;
 };
 
-// One leaf of a structure variable with the texts the aggregate items give
+// One leaf of a structure variable: its path (an array field carries its
+// index ranges, "s.tab[0..3]"), its type, the texts the aggregate items give
 // it, and the bracket calls to write around it.
 struct Leaf {
     std::string path;
     Variable variable;
-    std::string init, ev, min, max, delta;
+    std::string init, ev;
     int openBrackets = 0;   // before the leaf
     int closeBrackets = 0;  // after the leaf
-    bool first = false;
-    bool last = false;
-    bool unionDefaulted = false;  // CHAMUNION was reported for its union
 };
 
-// Leaf number n (from 1); nothing after the last one or when the aggregate
-// lists are refused (NBVALINCO, NUMCHAINC, ...).
-std::optional<Leaf> leaf(const AggregateRequest& request, int n);
+// Every leaf of a structure variable in declaration order (a union's first
+// member, after CHAMUNION, when the aggregate names none); nothing when its
+// aggregate lists are refused (NBVALINCO, NUMCHAINC, LISTEINVA, ...).
+std::optional<std::vector<Leaf>> leaves(const AggregateRequest& request);
+
+// One dimension of an array being expanded.
+struct IndexBounds {
+    long long low = 0;
+    long long high = 0;
+    bool lowWritten = false;  // positional values count from it
+};
 
 // An array value list turned into one conditional expression over the loop
-// index I<level> (NBVALINCO, OMIVALTAB, TABEXPINC, INDICEINC); nothing when
-// it is refused.
-std::optional<std::string> arrayListExpression(std::string_view list, const Variable& array, int level);
+// indices I<level>, I<level+1>, ... of the dimensions given, outermost first
+// (NBVALINCO, OMIVALTAB, TABEXPINC, INDICEINC); nothing when it is refused.
+// A text that is not a list is returned as it is.
+std::optional<std::string> arrayListExpression(std::string_view list, const std::vector<IndexBounds>& dimensions,
+                                               int firstLevel);
 
 }  // namespace variables::analysed

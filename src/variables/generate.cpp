@@ -5,8 +5,10 @@
 #include "diag/diag.h"
 #include "diag/strings.h"
 #include "values/expressions.h"
+#include "variables/analysed.h"
 #include "variables/variables_internal.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -33,6 +35,7 @@ struct Part {
     int depth = 0;        // run-time loops around it
     int loopedRanges = 0;  // ranges of run-time loops that `recorded` still shows
     long long span = 1;   // elements its run-time loops walk: the numbers of its checks
+    bool analysedAggregate = false;  // expanded over the analysed fields
 };
 
 // The generation of one statement.
@@ -237,10 +240,34 @@ bool expandAtCompileTime(Generation& g, const Part& part, const Range& range, co
     return true;
 }
 
+// With declaration analysis an array always loops at run time: a value list
+// becomes one conditional over the indices of the ranges still to loop.
+bool convertLists(Part& part) {
+    std::vector<analysed::IndexBounds> dimensions;
+    for (int skip = 0;; ++skip) {
+        const auto range = findRange(part.variable, skip);
+        if (!range) break;
+        Bounds b;
+        if (!evaluateBounds(*range, b)) return false;
+        dimensions.push_back({b.low, b.high, range->lowText != "0"});
+    }
+    for (std::string* text : {&part.texts.init, &part.texts.ev, &part.texts.min, &part.texts.max, &part.texts.delta}) {
+        if (!isValueList(*text)) continue;
+        const auto converted = analysed::arrayListExpression(*text, dimensions, part.depth + 1);
+        if (!converted) return false;
+        *text = *converted;
+    }
+    return true;
+}
+
 bool generateArray(Generation& g, const Part& part, const Range& range) {
     Bounds b;
     if (!evaluateBounds(range, b)) return false;
-    if (anyList(part.texts)) return expandAtCompileTime(g, part, range, b);
+    if (analysing() && anyList(part.texts) && !part.analysedAggregate) {
+        Part converted = part;
+        return convertLists(converted) && loopAtRunTime(g, converted, range, b);
+    }
+    if (anyList(part.texts) && !analysing()) return expandAtCompileTime(g, part, range, b);
     return loopAtRunTime(g, part, range, b);
 }
 
@@ -282,6 +309,27 @@ bool generateStructure(Generation& g, const Part& part) {
     return generated;
 }
 
+// An analysed structure, leaf by leaf between the brackets its expansion
+// reports; a leaf given no value by the aggregates is not tested.
+bool generateAnalysedStructure(Generation& g, const Part& part) {
+    const auto leaves = analysed::leaves({part.variable, part.texts.init, part.texts.ev});
+    if (!leaves) return false;
+    for (const analysed::Leaf& leaf : *leaves) {
+        for (int k = 0; k < leaf.openBrackets; ++k) writeBracket(Bracket::Open);
+        Part child = part;
+        child.variable = leaf.path;
+        child.recorded = part.recorded + leaf.path.substr(std::min(part.variable.size(), leaf.path.size()));
+        child.texts = {leaf.init, leaf.ev, part.texts.min, part.texts.max, part.texts.delta};
+        child.type = leaf.variable.type;
+        if (const auto format = formatOf(child.variable)) child.type.format = *format;
+        child.analysedAggregate = false;
+        const bool tested = !leaf.ev.empty() || g.record.evEqual;
+        if (tested && !generatePart(g, child)) return false;
+        for (int k = 0; k < leaf.closeBrackets; ++k) writeBracket(Bracket::Close);
+    }
+    return true;
+}
+
 // ---- Scalars --------------------------------------------------------------------
 
 bool generateLeaf(Generation& g, const Part& part) {
@@ -293,7 +341,7 @@ bool generateLeaf(Generation& g, const Part& part) {
     s.min = part.texts.min;
     s.max = part.texts.max;
     s.delta = part.texts.delta;
-    s.initGiven = r.initGiven && !r.noInit;
+    s.initGiven = r.initGiven && !r.noInit && !(analysing() && part.texts.init.empty());
     s.evEqual = r.evEqual;
     s.minGiven = r.minGiven;
     s.maxGiven = r.maxGiven;
@@ -315,6 +363,7 @@ bool generateLeaf(Generation& g, const Part& part) {
 bool generatePart(Generation& g, const Part& part) {
     if (const auto range = findRange(part.variable)) return generateArray(g, part, *range);
     if (part.structure != nullptr) return generateStructure(g, part);
+    if (part.analysedAggregate) return generateAnalysedStructure(g, part);
     return generateLeaf(g, part);
 }
 
@@ -332,11 +381,12 @@ bool generate(const VarRecord& statement, VariableForm form) {
     top.texts = {r.init, r.ev, r.min, r.max, r.delta};
     top.structure = r.structure;
     top.type = r.type;
+    top.analysedAggregate = r.analysedAggregate;
     if (g.tableMode) writeBracket(Bracket::SetTable);
     const bool generated = generatePart(g, top);
     if (g.tableMode) writeBracket(Bracket::UnsetTable);
     for (const auto& [number, text] : g.deferredRecords) writeDescription(number, text);
-    if (generated && r.structure != nullptr && g.leaves == 0) diag::warning("VARNOTEST", r.variable);
+    if (generated && (r.structure != nullptr || r.analysedAggregate) && g.leaves == 0) diag::warning("VARNOTEST", r.variable);
     return generated;
 }
 

@@ -25,9 +25,20 @@ bool acceptedMismatch(TypeKind script, TypeKind declared) {
     return declared == TypeKind::ENTIER || declared == TypeKind::CARACTERE || declared == TypeKind::CHAINE;
 }
 
+// A variable written without the index ranges of its declared array levels
+// gets them: "t" declared int t[4] is tested as "t[0..3]".
+void addDeclaredRanges(VarRecord& r, const analysed::Variable& declared) {
+    for (const analysed::Dimension& d : declared.dimensions) {
+        if (!d.sizeKnown) diag::warning("ERTAILTAB", r.variable);
+        r.variable += "[" + d.low + ".." + d.high + "]";
+    }
+}
+
 void takeDeclarationFacts(VarRecord& r, const analysed::Variable& declared) {
     r.constant = declared.constant;
     r.initialisable = declared.initialisable;
+    r.analysedAggregate = declared.aggregate && r.structure == nullptr;
+    addDeclaredRanges(r, declared);
 }
 
 // The analysed type where the statement gives none.

@@ -22,6 +22,8 @@ bool hasRange(std::string_view variable) {
     return false;
 }
 
+bool isStructure(const VarRecord& r) { return r.structure != nullptr || r.analysedAggregate; }
+
 bool expectsInitialValue(const VarRecord& r) { return r.ev == "INIT" || r.ev == "init"; }
 
 void refuse(StatementContext& context, std::string_view code, std::string_view parameter = {}) {
@@ -44,7 +46,7 @@ void checkStructureClauses(VarRecord& r, StatementContext& context) {
 void checkConstant(VarRecord& r, StatementContext& context) {
     if (!r.constant || !r.initGiven || r.noInit) return;
     diag::warning("CONSTINIT", r.variable);
-    if (r.structure != nullptr && r.evGiven) context.refused = true;
+    if (isStructure(r) && r.evGiven) context.refused = true;
     r.noInit = true;
 }
 
@@ -67,9 +69,9 @@ void checkKind(const VarRecord& r, StatementContext& context) {
 }  // namespace
 
 void checkAggregates(VarRecord& r, StatementContext& context) {
-    if (r.structure != nullptr) checkStructureClauses(r, context);
+    if (isStructure(r)) checkStructureClauses(r, context);
     const bool listForm = r.initIn || r.evIn;
-    if (r.structure == nullptr && !hasRange(r.variable) && !listForm) {
+    if (!isStructure(r) && !hasRange(r.variable) && !listForm) {
         if (isList(r.init)) refuse(context, "LISTEINIT", r.init);
         if (isList(r.ev)) refuse(context, "LISTEINIT", r.ev);
     }

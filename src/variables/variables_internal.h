@@ -160,6 +160,7 @@ struct VarRecord {
 
     TypeFields type;
     const StructureDef* structure = nullptr;  // a structure of DEFINE STRUCTURE
+    bool analysedAggregate = false;           // an analysed structure, union or class
     bool typeResolved = false;
     bool constant = false;
     bool initialisable = true;

@@ -64,7 +64,7 @@ TEST_F(Reader, CommentLinesOutsideStatements) {
 
 // A statement of 8191 characters fits; one more is fatal.
 TEST_F(Reader, StatementLimit) {
-    const std::string text = "VAR " + std::string(8191 - 4 - 1, 'x');
+    const std::string text = "COMMENT " + std::string(8191 - 8 - 1, 'x');
     EXPECT_EQ(read("-- x\n" + text.substr(0, 4000) + "\n& " + text.substr(4000) + "\n"), "");
     scratch_.write("long.ptu", "-- x\n" + text.substr(0, 4000) + "\n& " + text.substr(4000) + "x\n");
     scripttest::resetScriptModule();

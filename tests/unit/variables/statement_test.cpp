@@ -9,13 +9,6 @@ namespace {
 
 class Statements : public VariablesFixture {};
 
-TEST_F(Statements, UnderDeclarationAnalysisNothingIsGeneratedYet) {
-    driver::settings().analysis = true;
-    const Outputs out = compile(inElement("VAR x, int, INIT = 1, EV = 1\nVAR y\n"));
-    EXPECT_FALSE(contains(out.generated, "EDV_")) << out.generated;
-    EXPECT_FALSE(contains(out.messages, "STXERRTYP")) << out.messages;
-}
-
 TEST_F(Statements, NoExcepLeavesOutTheGuardsAndTheExceptionVariables) {
     option("NOEXCEP");
     const Outputs out = compile(inElement("VAR x, int, INIT = 1, EV = 1\nVAR exception.code, int, INIT = 1, EV = 1\n"

@@ -1,0 +1,10 @@
+struct point { int x; int y; };
+union value { int i; float f; };
+struct bits { int : 3; };
+struct self { int depth; struct self *next; };
+extern int x, t[3], m[2][2], huge[0x80000000], open_ended[];
+extern struct point pt, *pp;
+extern union value uv;
+extern struct bits nothing;
+extern const int limit;
+int f(void);
