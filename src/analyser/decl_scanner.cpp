@@ -116,7 +116,8 @@ constexpr KeywordRow kKeywords[] = {
     {"asm", 0, {}, Special::SkipWithGroup},
     {"_Alignas", 0, {}, Special::SkipWithGroup},
     {"alignas", 0, {}, Special::SkipWithGroup},
-    // Exception specifications are not analysed yet: skipped with their group.
+    // "noexcept" and its condition say nothing of the type: skipped with their
+    // group. "throw(...)" becomes the function's exception list.
     {"noexcept", 0, {}, Special::SkipWithGroup},
     {"throw", 0, {}, Special::Throw},
     {"_Static_assert", STATIC_ASSERT, {}, Special::StaticAssert},
