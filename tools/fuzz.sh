@@ -5,7 +5,7 @@
 #
 #   tools/fuzz.sh [seconds per target] [target...]
 #
-# Targets: cmdline script variables expressions prepro decl report (all by
+# Targets: cmdline script variables expressions prepro decl cexpr report (all by
 # default); 60 seconds each by default. Prints the executions and the time
 # of each target and fails when one crashed, hung, leaked or ran out of
 # memory (its reproducer is left in build-fuzz/fuzz/findings/<target>).
@@ -17,7 +17,7 @@ tools/setup.sh
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(cmdline script variables expressions prepro decl report)
+((${#targets[@]})) || targets=(cmdline script variables expressions prepro decl cexpr report)
 
 build=build-fuzz
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -84,6 +84,25 @@ seed_decl() {
     n=$((n + 1))
     gcc -E -P -x c "$file" >"$out/decl$n" 2>/dev/null || cp "$file" "$out/decl$n"
   done < <(find tests/decl/cases tests/decl_oracle/fixtures -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.c' \) -print0)
+}
+# The headers of the scripts that test analysed variables, preprocessed,
+# followed by the values and bounds their scripts give.
+seed_cexpr() {
+  local out=$1 n=0
+  while IFS= read -r -d '' script; do
+    local dir header
+    dir=$(dirname "$script")
+    for header in "$dir"/*.h; do
+      [[ -f "$header" ]] || continue
+      n=$((n + 1))
+      {
+        gcc -E -P -x c++ "$header" 2>/dev/null || cat "$header"
+        printf '\n%%%%\n'
+        grep -ohE '(INIT|EV|MIN|MAX|DELTA) *(=+|IN) *[^,]*' "$script" | sed -E 's/^[A-Z]+ *(=+|IN) *//' || true
+        grep -ohE '^ *(VAR|ARRAY|STRUCTURE|TABLEAU) +[^,]*' "$script" | sed -E 's/^ *[A-Z]+ +//' || true
+      } >"$out/values$n"
+    done
+  done < <(find tests/e2e/cases examples -type f -name '*.ptu' -print0)
 }
 # Record files of the tests, each with the results file of a small run.
 seed_report() {
